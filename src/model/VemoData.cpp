@@ -1,0 +1,170 @@
+#include "VemoData.h"
+
+#include "Errors.h"
+
+#include <algorithm>
+
+TTeamData* TVemoData::TeamByIndex(int i) const {
+    if (i < 0 || i >= TeamCount()) return nullptr;
+    return FTeams[static_cast<std::size_t>(i)].get();
+}
+
+int TVemoData::ActiveTeamCount() const {
+    return FCurrentGroup == 0 ? TeamCount() : static_cast<int>(FGroupTeams.size());
+}
+
+TTeamData* TVemoData::ActiveTeam(int i) const {
+    if (FCurrentGroup == 0) return TeamByIndex(i);
+    if (i < 0 || i >= static_cast<int>(FGroupTeams.size())) return nullptr;
+    return FGroupTeams[static_cast<std::size_t>(i)];
+}
+
+TeamArrayType TVemoData::TeamsInView() const {
+    if (FCurrentGroup != 0) return FGroupTeams;
+    TeamArrayType all;
+    all.reserve(FTeams.size());
+    for (const auto& team : FTeams) all.push_back(team.get());
+    return all;
+}
+
+TTeamData* TVemoData::TeamByNumber(int number) const {
+    if (number <= 0 || number > TeamCount()) return nullptr;
+    for (const auto& team : FTeams)
+        if (team->Number == number) return team.get();
+    return nullptr;
+}
+
+TTeamData* TVemoData::ActiveTeamByNumber(int number) const {
+    if (FCurrentGroup == 0) return TeamByNumber(number);
+    for (TTeamData* team : FGroupTeams)
+        if (team->Number == number) return team;
+    return nullptr;
+}
+
+TTeamData* TVemoData::NextTeamByNumber(int number) const {
+    TTeamData* best = nullptr;
+    const int count = ActiveTeamCount();
+    for (int i = 0; i < count; ++i) {
+        TTeamData* team = ActiveTeam(i);
+        if (team->Number <= number) continue;
+        if (!best || team->Number < best->Number) best = team;
+        if (team->Number == number + 1) break;
+    }
+    return best;
+}
+
+int TVemoData::AddTeam(std::unique_ptr<TTeamData> team) {
+    if (TeamCount() >= kMaxCount) throw ERangeError();
+    team->FOwner = this;
+    int largest = 0;
+    for (const auto& other : FTeams) largest = std::max(largest, other->Number);
+    team->Number = largest + 1;
+    team->SetMarkCount(FQuestionCount);
+    FTeams.push_back(std::move(team));
+    UpdateGroupTeams();
+    CountRatings();
+    return TeamCount() - 1;
+}
+
+bool TVemoData::DeleteTeam(const TTeamData* team) {
+    const auto found = std::find_if(FTeams.begin(), FTeams.end(),
+                                    [team](const auto& t) { return t.get() == team; });
+    if (found == FTeams.end()) return false;
+    const int removedNumber = (*found)->Number;
+    FTeams.erase(found);
+    for (const auto& other : FTeams)
+        if (other->Number > removedNumber) --other->Number;
+    UpdateGroupTeams();
+    CountRatings();
+    return true;
+}
+
+bool TVemoData::DeleteTeam(int i) {
+    const TTeamData* team = ActiveTeam(i);
+    return team && DeleteTeam(team);
+}
+
+bool TVemoData::SwapTeamNumbers(int numberA, int numberB) {
+    TTeamData* a = TeamByNumber(numberA);
+    TTeamData* b = TeamByNumber(numberB);
+    if (!a || !b) return false;
+    std::swap(a->Number, b->Number);
+    CountRatings();
+    return true;
+}
+
+char TVemoData::QuestSign(int i, int q) const {
+    const TTeamData* team = ActiveTeam(i);
+    if (!team) return 0;
+    return team->Mark(q) ? '+' : '-';
+}
+
+void TVemoData::SetHiRating(bool on) {
+    if (FHiRating == on) return;
+    FHiRating = on;
+    CountRatings();
+}
+
+void TVemoData::SetRatingPlusOne(bool on) {
+    if (FRatingPlusOne == on) return;
+    FRatingPlusOne = on;
+    CountRatings();
+}
+
+void TVemoData::SetDepositScore(bool on) {
+    if (FDepositScore == on) return;
+    FDepositScore = on;
+    CountRatings();
+}
+
+void TVemoData::SetSortByRating(bool on) {
+    if (FSortByRating == on) return;
+    FSortByRating = on;
+    CountRatings();
+}
+
+int TVemoData::WindowQuestionCount() const {
+    if (FCurrentTour == 0) return FQuestionCount;
+    return TourQuestCount(FCurrentTour - 1);
+}
+
+std::string TVemoData::CurrentTourName() const {
+    if (FCurrentTour == 0) return FGameName;
+    return TourName(FCurrentTour - 1);
+}
+
+bool TVemoData::SetLastQuestion(int n) {
+    if (n <= 0 || n > WindowQuestionCount()) return false;
+    FLastQuestion = static_cast<uint16_t>(n);
+    CountRatings();
+    return true;
+}
+
+int TVemoData::GetLastQuestion() {
+    CountRatings();
+    return FLastQuestion;
+}
+
+std::unique_ptr<TVemoData> TVemoData::CreateCopy(TVemoData& source) {
+    auto copy = std::make_unique<TVemoData>();
+    copy->FTourNames = source.FTourNames;
+    copy->FTourQuestCounts = source.FTourQuestCounts;
+    copy->FQuestionCount = source.FQuestionCount;
+    for (const auto& group : source.FGroups) copy->FGroups.push_back(std::make_unique<TGroupData>(*group));
+    for (const auto& team : source.FTeams) copy->FTeams.push_back(TTeamData::CreateCopy(*team, *copy));
+    copy->FGameName = source.FGameName;
+    copy->FPresenter = source.FPresenter;
+    copy->FCurrentTour = source.FCurrentTour;
+    copy->FLastQuestion = static_cast<uint16_t>(source.GetLastQuestion());
+    copy->FHiRating = source.FHiRating;
+    copy->FRatingPlusOne = source.FRatingPlusOne;
+    copy->FGameDate = source.FGameDate;
+    copy->FDepositScore = source.FDepositScore;
+    copy->FSortByRating = source.FSortByRating;
+    copy->FFileName = source.FFileName;
+    copy->FCurrentGroup = source.FCurrentGroup;
+    copy->UpdateTourStart();
+    copy->UpdateGroupTeams();
+    copy->CountRatings();
+    return copy;
+}

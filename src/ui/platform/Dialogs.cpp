@@ -1,0 +1,74 @@
+#include "Dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QWidget* ActiveParent() { return QApplication::activeWindow(); }
+
+// Boxes stay in front of every other window of the program.
+int ShowBox(QMessageBox::Icon icon, const QString& text, const QString& caption,
+            QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, caption, MessageText(text), buttons, ActiveParent());
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec();
+}
+
+class RealDialogs final : public Dialogs {
+public:
+    void ErrorBox(const QString& text, const QString& caption) override {
+        ShowBox(QMessageBox::Critical, text, caption, QMessageBox::Ok);
+    }
+    void InfoBox(const QString& text, const QString& caption) override {
+        ShowBox(QMessageBox::Information, text, caption, QMessageBox::Ok);
+    }
+    Answer QuestionBox(const QString& text, const QString& caption, bool withCancel) override {
+        auto buttons = QMessageBox::Yes | QMessageBox::No;
+        if (withCancel) buttons |= QMessageBox::Cancel;
+        switch (ShowBox(QMessageBox::Question, text, caption, buttons)) {
+            case QMessageBox::Yes: return Answer::Yes;
+            case QMessageBox::No: return Answer::No;
+            default: return withCancel ? Answer::Cancel : Answer::No;
+        }
+    }
+    QString OpenFileName(const FileDialogRequest& request) override {
+        return Run(request, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
+    }
+    QString SaveFileName(const FileDialogRequest& request) override {
+        return Run(request, QFileDialog::AcceptSave, QFileDialog::AnyFile);
+    }
+
+private:
+    static QString Run(const FileDialogRequest& request, QFileDialog::AcceptMode mode,
+                       QFileDialog::FileMode fileMode) {
+        QFileDialog dialog(ActiveParent(), request.title, request.directory, request.filter);
+        dialog.setAcceptMode(mode);
+        dialog.setFileMode(fileMode);
+        dialog.setDefaultSuffix(request.defaultSuffix);
+        if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        return dialog.selectedFiles().constFirst();
+    }
+};
+
+std::unique_ptr<Dialogs>& Installed() {
+    static std::unique_ptr<Dialogs> dialogs = std::make_unique<RealDialogs>();
+    return dialogs;
+}
+
+}  // namespace
+
+Dialogs& AppDialogs() { return *Installed(); }
+
+void SetAppDialogs(std::unique_ptr<Dialogs> dialogs) {
+    Installed() = dialogs ? std::move(dialogs) : std::make_unique<RealDialogs>();
+}
+
+QString MessageText(const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}

@@ -1,0 +1,42 @@
+// The one door through which the program talks to the user in modal boxes
+// and file dialogs. The real one shows QMessageBox and QFileDialog; tests
+// install a scripted one that records every box and answers from a queue.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+struct FileDialogRequest {
+    QString title;
+    QString directory;
+    QString fileName;
+    QString filter;          // Qt form: "Игровые файлы \"ВеМо 2003\" (*.qgm)"
+    QString defaultSuffix;   // without the dot: "qgm"
+};
+
+class Dialogs {
+public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~Dialogs() = default;
+
+    // An error box: text, caption and an OK button.
+    virtual void ErrorBox(const QString& text, const QString& caption) = 0;
+    // An information box with an OK button.
+    virtual void InfoBox(const QString& text, const QString& caption) = 0;
+    // A question with Yes/No (withCancel false) or Yes/No/Cancel buttons.
+    virtual Answer QuestionBox(const QString& text, const QString& caption, bool withCancel) = 0;
+    // The chosen path, or an empty string when the user cancelled.
+    virtual QString OpenFileName(const FileDialogRequest& request) = 0;
+    virtual QString SaveFileName(const FileDialogRequest& request) = 0;
+};
+
+// The dialogs in use; the real ones unless a test has installed others.
+Dialogs& AppDialogs();
+// Installs `dialogs` (tests); passing nullptr restores the real ones.
+void SetAppDialogs(std::unique_ptr<Dialogs> dialogs);
+
+// Message texts use "\r" for a line break; boxes show it as a new line.
+QString MessageText(const QString& text);
