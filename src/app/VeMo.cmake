@@ -1,0 +1,1 @@
+# The windowed program; filled in by the start-up code.

@@ -1,0 +1,142 @@
+// vemoctl: the game files from the command line, for scripts that publish
+// or check results. Texts on stdout are UTF-8 with LF line ends.
+#include "Errors.h"
+#include "FileIO.h"
+#include "GameJson.h"
+#include "TransCodes.h"
+#include "VemoData.h"
+
+#include <iostream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kExitFileError = 1;
+constexpr int kExitUsage = 2;
+
+// An error worth one line on stderr; the messages are UTF-8.
+struct CtlError {
+    int exitCode;
+    std::string message;
+};
+
+[[noreturn]] void Usage(const std::string& message) { throw CtlError{kExitUsage, message}; }
+
+// The count options a new game gets, as the program's defaults have them.
+struct CountOptions {
+    bool ratingPlusOne = true;
+    bool hiRating = true;
+    bool sortByRating = false;
+    bool deposit = false;
+};
+
+std::unique_ptr<TVemoData> LoadGame(const std::string& path, const CountOptions& options) {
+    if (!FileIO::FileExists(path)) throw CtlError{kExitFileError, "файл не найден: " + path};
+    auto game = std::make_unique<TVemoData>();
+    game->SetRatingPlusOne(options.ratingPlusOne);
+    game->SetHiRating(options.hiRating);
+    game->SetSortByRating(options.sortByRating);
+    game->SetDepositScore(options.deposit);
+    try {
+        if (!game->LoadFromFile(path))
+            throw CtlError{kExitFileError, "это не игровой файл ВеМо: " + path};
+    } catch (const Exception& e) {
+        throw CtlError{kExitFileError, "файл поврежден: " + path + ": " + TransCodes::AnsiToUtf8(e.what())};
+    }
+    return game;
+}
+
+int Number(const std::string& option, const std::string& text) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 6)
+        Usage("значение " + option + " должно быть неотрицательным целым числом: " + text);
+    return std::stoi(text);
+}
+
+bool Switch(const std::string& option, const std::string& text, const char* on, const char* off) {
+    if (text == on) return true;
+    if (text == off) return false;
+    Usage("значение " + option + " должно быть " + on + " или " + off + ": " + text);
+}
+
+struct StandingsRequest {
+    CountOptions count;
+    std::map<std::string, int> view;  // "--tour", "--group", "--last"
+};
+
+StandingsRequest ParseStandings(const std::vector<std::string>& args) {
+    StandingsRequest request;
+    for (std::size_t i = 0; i < args.size(); i += 2) {
+        const std::string& option = args[i];
+        if (i + 1 >= args.size()) Usage("нет значения у " + option);
+        const std::string& value = args[i + 1];
+        if (option == "--tour" || option == "--group" || option == "--last") request.view[option] = Number(option, value);
+        else if (option == "--rating") request.count.ratingPlusOne = Switch(option, value, "plus-one", "zero");
+        else if (option == "--hirating") request.count.hiRating = Switch(option, value, "on", "off");
+        else if (option == "--sort-by-rating") request.count.sortByRating = Switch(option, value, "on", "off");
+        else if (option == "--deposit") request.count.deposit = Switch(option, value, "on", "off");
+        else Usage("неизвестный параметр: " + option);
+    }
+    return request;
+}
+
+void ApplyView(TVemoData& game, const std::map<std::string, int>& view) {
+    if (auto t = view.find("--tour"); t != view.end() && !game.SetCurrentTour(t->second))
+        Usage("нет тура " + std::to_string(t->second) + ": в игре туров " + std::to_string(game.TourCount()));
+    if (auto g = view.find("--group"); g != view.end() && !game.SetCurrentGroup(g->second))
+        Usage("нет группы " + std::to_string(g->second) + ": в игре групп " + std::to_string(game.GroupCount()));
+    if (auto l = view.find("--last"); l != view.end() && !game.SetLastQuestion(l->second))
+        Usage("нет вопроса " + std::to_string(l->second) + ": в туре вопросов " +
+              std::to_string(game.WindowQuestionCount()));
+}
+
+void PrintStandings(TVemoData& game) {
+    game.CountResult();
+    std::vector<const TTeamData*> rows(static_cast<std::size_t>(game.ActiveTeamCount()));
+    for (int i = 0; i < game.ActiveTeamCount(); ++i) rows[game.ActiveTeam(i)->SortPos] = game.ActiveTeam(i);
+    std::cout << "pos\tplace\tnumber\tname\ttown\tscore\tratscore\ttaken\n";
+    for (const TTeamData* t : rows) {
+        std::cout << t->SortPos << '\t' << t->Place << '\t' << t->Number << '\t' << TransCodes::AnsiToUtf8(t->Name)
+                  << '\t' << TransCodes::AnsiToUtf8(t->Town) << '\t' << t->Score << '\t' << t->RatScore << '\t'
+                  << t->TotalTaken << '\n';
+    }
+}
+
+int Run(const std::vector<std::string>& args) {
+    if (args.size() < 2) Usage("нужны команда (dump, standings или convert) и игровой файл");
+    const std::string& command = args[0];
+    const std::vector<std::string> rest(args.begin() + 2, args.end());
+    if (command == "dump" && rest.empty()) {
+        std::cout << GameToJson(*LoadGame(args[1], {})) << '\n';
+    } else if (command == "standings") {
+        const StandingsRequest request = ParseStandings(rest);
+        auto game = LoadGame(args[1], request.count);
+        ApplyView(*game, request.view);
+        PrintStandings(*game);
+    } else if (command == "convert" && rest.size() == 1) {
+        auto game = LoadGame(args[1], {});
+        bool saved = false;
+        try {
+            saved = game->SaveToFile(rest[0]);
+        } catch (const Exception& e) {
+            throw CtlError{kExitFileError, "ошибка записи: " + rest[0] + ": " + TransCodes::AnsiToUtf8(e.what())};
+        }
+        if (!saved) throw CtlError{kExitFileError, "не удалось создать файл: " + rest[0]};
+    } else {
+        Usage("неизвестная команда или лишние аргументы: " + command);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const CtlError& e) {
+        std::cerr << "vemoctl: " << e.message << '\n';
+        return e.exitCode;
+    }
+}
