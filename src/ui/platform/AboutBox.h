@@ -1,0 +1,19 @@
+// The About window, shown from the Help menu and as the splash at start-up;
+// it closes by itself after about three seconds or on a click on its picture.
+#pragma once
+
+#include <QDialog>
+
+class QTimer;
+
+class TAboutBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAboutBox(QWidget* parent = nullptr);
+
+private:
+    void TimerTick();
+
+    QTimer* FTimer;
+    int FTicks = 0;
+};
