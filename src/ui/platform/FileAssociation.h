@@ -19,6 +19,10 @@ public:
     // Exception.
     void Apply(bool on);
 
+    // The name of the desktop entry without ".desktop"; the application
+    // gives it to the desktop so that its windows are matched to the entry.
+    static QString DesktopEntryId();
+
 private:
     QString FProgramDirectory;
     QString FExecutablePath;

@@ -1,0 +1,75 @@
+// The About window. Its own timer closes it after the 31st tick of 100 ms,
+// so that as a splash it stays about three seconds.
+#include "AboutBox.h"
+
+#include "ProgramPicture.h"
+#include "Version.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kTickMs = 100;
+constexpr int kLastTick = 31;
+
+QLabel* NamedLabel(const QString& objectName, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    return label;
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), FTimer(new QTimer(this)) {
+    setWindowTitle(QStringLiteral("О программе"));
+    setModal(true);
+
+    auto* picture = new ProgramPicture(this);
+    picture->setObjectName(QStringLiteral("ProgramIcon"));
+    connect(picture, &ProgramPicture::clicked, this, &QDialog::accept);
+
+    QLabel* productName = NamedLabel(QStringLiteral("ProductName"), QStringLiteral("ВеМо 2007"), this);
+    QFont nameFont = productName->font();
+    nameFont.setBold(true);
+    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
+    productName->setFont(nameFont);
+
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(productName);
+    texts->addWidget(NamedLabel(QStringLiteral("Version"),
+                                QStringLiteral("Версия ") + ProgramVersion(), this));
+    texts->addWidget(NamedLabel(QStringLiteral("Comments"),
+                                QStringLiteral("Подсчет результатов командных турниров"), this));
+    texts->addStretch();
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(picture, 0, Qt::AlignTop);
+    top->addSpacing(12);
+    top->addLayout(texts);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(buttons);
+    setFixedSize(sizeHint());
+
+    FTimer->setObjectName(QStringLiteral("Timer"));
+    FTimer->setInterval(kTickMs);
+    connect(FTimer, &QTimer::timeout, this, &TAboutBox::TimerTick);
+    FTimer->start();
+}
+
+void TAboutBox::TimerTick() {
+    if (++FTicks >= kLastTick) {
+        FTimer->stop();
+        accept();
+    }
+}

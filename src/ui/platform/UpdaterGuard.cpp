@@ -1,0 +1,26 @@
+// The updater guard: the updater holds its lock while its window is open;
+// a lock whose owner has died does not stop the program.
+#include "UpdaterGuard.h"
+
+#include "Dialogs.h"
+#include "LockDirectory.h"
+
+#include <QLockFile>
+
+bool UpdaterIsRunning() {
+    QLockFile lock(LockDirectory() + QStringLiteral("Обновление ВеМо 2007.lock"));
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(0)) {
+        lock.unlock();
+        return false;
+    }
+    return lock.error() == QLockFile::LockFailedError;
+}
+
+bool StopForRunningUpdater() {
+    if (!UpdaterIsRunning()) return false;
+    AppDialogs().InfoBox(QStringLiteral("Программа обновления не может быть запущена.\r"
+                                        "Закройте окно программы \"Обновление ВеМо 2007\""),
+                         QStringLiteral("ВеМо 2007"));
+    return true;
+}
