@@ -16,6 +16,7 @@ std::unique_ptr<TVemoData> MakeGame(const std::vector<int>& tours, const std::ve
         for (std::size_t q = 0; q < marks[t].size(); ++q)
             added.SetRawMark(static_cast<int>(q), marks[t][q] == '+' ? 1 : 0);
     }
+    game->SetCurrentTour(0);
     return game;
 }
 

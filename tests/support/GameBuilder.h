@@ -10,7 +10,8 @@
 
 // One tour per entry of `tours` (named "Тур 1", ... in Windows-1251) and one
 // team per string of marks: '+' taken, anything else not taken, by
-// absolute question index. Teams are named "T1", "T2", ...
+// absolute question index. Teams are named "T1", "T2", ... The whole
+// game is in view and every question enters the count.
 std::unique_ptr<TVemoData> MakeGame(const std::vector<int>& tours, const std::vector<std::string>& marks);
 
 struct RandomGameShape {
