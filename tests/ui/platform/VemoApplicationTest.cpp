@@ -1,0 +1,58 @@
+// An exception thrown from an event handler reaches the general error box,
+// and the application goes on delivering events.
+#include "VemoApplication.h"
+
+#include "AnsiText.h"
+#include "Errors.h"
+#include "ScriptedDialogs.h"
+#include "TestApplication.h"
+
+#include <QEvent>
+#include <QObject>
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+// Throws for the first two user events, handles the ones after.
+class Thrower : public QObject {
+public:
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::User) return QObject::event(event);
+        ++received;
+        if (received == 1) throw EInOutError(ToAnsi(QStringLiteral("Файл поврежден: Кубок.qgm")));
+        if (received == 2) throw std::runtime_error("bad allocation");
+        return true;
+    }
+    int received = 0;
+};
+
+class VemoApplicationTest : public ::testing::Test {
+protected:
+    void SetUp() override { TestApplication(); }
+    void TearDown() override { SetAppDialogs(nullptr); }
+
+    ScriptedDialogs& dialogs = ScriptedDialogs::Install();
+};
+
+TEST_F(VemoApplicationTest, ShowsAnExceptionFromAnEventHandlerAndGoesOn) {
+    Thrower thrower;
+    QEvent sent(QEvent::User);
+    EXPECT_TRUE(QCoreApplication::sendEvent(&thrower, &sent));
+
+    QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
+    QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(thrower.received, 3);
+    const QList<ShownBox> errors = dialogs.Errors();
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_EQ(errors[0].text, QStringLiteral("Файл поврежден: Кубок.qgm"));
+    EXPECT_EQ(errors[0].caption, QStringLiteral("ВеМо 2007"));
+    EXPECT_EQ(errors[1].text, QStringLiteral("bad allocation"));
+    EXPECT_EQ(errors[1].caption, QStringLiteral("ВеМо 2007"));
+    EXPECT_EQ(dialogs.shown.size(), 2);
+}
+
+}  // namespace
