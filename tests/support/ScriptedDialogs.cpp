@@ -27,18 +27,17 @@ Dialogs::Answer ScriptedDialogs::QuestionBox(const QString& text, const QString&
 }
 
 QString ScriptedDialogs::OpenFileName(const FileDialogRequest& request) {
-    shown.append({ShownBox::Kind::Open, {}, request.title, request});
-    if (fileNames.isEmpty()) {
-        ADD_FAILURE() << "unexpected open dialog: " << request.title.toStdString();
-        return {};
-    }
-    return fileNames.dequeue();
+    return NextFileName(ShownBox::Kind::Open, request);
 }
 
 QString ScriptedDialogs::SaveFileName(const FileDialogRequest& request) {
-    shown.append({ShownBox::Kind::Save, {}, request.title, request});
+    return NextFileName(ShownBox::Kind::Save, request);
+}
+
+QString ScriptedDialogs::NextFileName(ShownBox::Kind kind, const FileDialogRequest& request) {
+    shown.append({kind, {}, request.title, request});
     if (fileNames.isEmpty()) {
-        ADD_FAILURE() << "unexpected save dialog: " << request.title.toStdString();
+        ADD_FAILURE() << "unexpected file dialog: " << request.title.toStdString();
         return {};
     }
     return fileNames.dequeue();

@@ -35,4 +35,7 @@ public:
     QList<ShownBox> shown;
 
     QList<ShownBox> Errors() const;
+
+private:
+    QString NextFileName(ShownBox::Kind kind, const FileDialogRequest& request);
 };
