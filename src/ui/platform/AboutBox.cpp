@@ -1,5 +1,6 @@
 // The About window. Its own timer closes it after the 31st tick of 100 ms,
-// so that as a splash it stays about three seconds.
+// so that as a splash it stays about three seconds; the count starts again
+// each time the window is shown.
 #include "AboutBox.h"
 
 #include "ProgramPicture.h"
@@ -64,12 +65,19 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), FTimer(new QTimer(this)
     FTimer->setObjectName(QStringLiteral("Timer"));
     FTimer->setInterval(kTickMs);
     connect(FTimer, &QTimer::timeout, this, &TAboutBox::TimerTick);
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+    FTicks = 0;
     FTimer->start();
+    QDialog::showEvent(event);
+}
+
+void TAboutBox::hideEvent(QHideEvent* event) {
+    FTimer->stop();
+    QDialog::hideEvent(event);
 }
 
 void TAboutBox::TimerTick() {
-    if (++FTicks >= kLastTick) {
-        FTimer->stop();
-        accept();
-    }
+    if (++FTicks >= kLastTick) accept();
 }

@@ -1,5 +1,5 @@
-// The About window closes by itself on its 31st tick, and at once on a
-// click on its picture.
+// The About window closes by itself on its 31st tick, at once on a click
+// on its picture, and counts anew each time it is shown.
 #include "AboutBox.h"
 
 #include "TestApplication.h"
@@ -48,6 +48,17 @@ TEST_F(AboutBoxTest, ClosesAtOnceOnAClickOnItsPicture) {
     QTest::mouseClick(picture, Qt::LeftButton);
     EXPECT_FALSE(box.isVisible());
     EXPECT_EQ(box.result(), QDialog::Accepted);
+    EXPECT_FALSE(timer->isActive());
+}
+
+TEST_F(AboutBoxTest, CountsAgainFromTheStartWhenShownAgain) {
+    Tick(20);
+    box.accept();
+    box.show();
+    Tick(30);
+    EXPECT_TRUE(box.isVisible());
+    Tick(1);
+    EXPECT_FALSE(box.isVisible());
 }
 
 }  // namespace
