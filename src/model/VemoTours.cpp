@@ -86,7 +86,7 @@ bool TVemoData::SetTourQuestCount(int i, int count) {
 }
 
 bool TVemoData::SplitTour(int i, int count) {
-    if (i < 0 || i >= TourCount() || count >= TourQuestCount(i)) return false;
+    if (i < 0 || i >= TourCount() || count < 0 || count >= TourQuestCount(i)) return false;
     if (TourCount() >= kMaxCount) throw ERangeError();
     const auto at = static_cast<std::size_t>(i);
     const int rest = FTourQuestCounts[at] - count;

@@ -40,6 +40,7 @@ TEST(Tours, SplitKeepsMarksAndNamesTheSecondPart) {
     EXPECT_EQ(AllMarks(*game), (std::vector<std::string>{"+-+-+-+-+-"}));
     EXPECT_FALSE(game->SplitTour(0, 3));
     EXPECT_FALSE(game->SplitTour(2, 1));
+    EXPECT_FALSE(game->SplitTour(0, -1));
 }
 
 TEST(Tours, DeleteMovesLaterMarksUp) {
