@@ -1,0 +1,133 @@
+#include "ProgramConfig.h"
+
+#include "FileIO.h"
+#include "LumSettings.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <limits>
+
+const char* const kProgramKey = "VeMo 2007";
+
+namespace {
+
+struct FlagParameter {
+    std::string_view name;
+    bool ProgramConfig::*field;
+};
+
+// The display and counting flags, in the order Load applies them: the
+// counting options first, then the columns, the grid, the association,
+// the deposit, and the panel, the automatic count and the timer's sounds.
+constexpr FlagParameter kAppliedFlags[] = {
+    {"RATMINSK", &ProgramConfig::RatingPlusOne},
+    {"SORTING", &ProgramConfig::Sorting},
+    {"HIRATING", &ProgramConfig::HiRating},
+    {"SORTBYRATING", &ProgramConfig::SortByRating},
+    {"OUTRATING", &ProgramConfig::OutRating},
+    {"OUTQUEST", &ProgramConfig::OutQuest},
+    {"OUTN", &ProgramConfig::OutNTeam},
+    {"OUTTEAM", &ProgramConfig::OutTeam},
+    {"OUTTOWN", &ProgramConfig::OutTown},
+    {"OUTCAPT", &ProgramConfig::OutCapt},
+    {"OUTCOACH", &ProgramConfig::OutCoach},
+    {"OUTPLACE", &ProgramConfig::OutPlace},
+    {"OUTSCORE", &ProgramConfig::OutScore},
+    {"OUTSUMRAT", &ProgramConfig::OutSumRating},
+    {"GRAPHTABLE", &ProgramConfig::GraphTable},
+    {"ASSFILES", &ProgramConfig::AssociateFiles},
+    {"DEPOSIT", &ProgramConfig::Deposit},
+    {"OUTSETT", &ProgramConfig::ShowSettingsPanel},
+    {"AUTOCOUNT", &ProgramConfig::AutoCount},
+    {"PLAYWARN", &ProgramConfig::PlayWarn},
+    {"PLAYEND", &ProgramConfig::PlayEnd},
+};
+
+// The flags that open the file, in the order they are written.
+constexpr std::string_view kLeadingWrittenFlags[] = {
+    "RATMINSK", "SORTING", "HIRATING", "SORTBYRATING", "OUTRATING", "OUTQUEST", "OUTN",
+    "OUTTEAM", "OUTTOWN", "OUTCAPT", "OUTCOACH", "OUTPLACE", "OUTSCORE", "OUTSUMRAT",
+    "OUTSETT", "AUTOCOUNT", "GRAPHTABLE", "ASSFILES", "PLAYWARN", "PLAYEND",
+};
+
+constexpr const char* kUserName = "USER_NAME";
+constexpr const char* kRemindUpdates = "REMINDUPDATES";
+
+bool ProgramConfig::*FlagField(std::string_view name) {
+    const auto found = std::find_if(std::begin(kAppliedFlags), std::end(kAppliedFlags),
+                                    [name](const FlagParameter& flag) { return flag.name == name; });
+    return found->field;
+}
+
+std::string PlacePointsName(std::size_t place) { return "PLACEPOINTS" + std::to_string(place); }
+
+// The timer keeps its seconds in 16 bits; a wider value is refused rather
+// than cut.
+uint16_t TimerSeconds(const TLumSettings& store, std::string_view name) {
+    const int32_t seconds = store.GetInteger(name);
+    if (seconds < 0 || seconds > std::numeric_limits<uint16_t>::max()) throw ERangeError();
+    return static_cast<uint16_t>(seconds);
+}
+
+void ApplyFile(const TLumSettings& store, ProgramConfig& config) {
+    for (const auto& flag : kAppliedFlags) config.*flag.field = store.GetBoolean(flag.name);
+    config.TimerAll = TimerSeconds(store, "TIMERALL");
+    config.TimerWarn = TimerSeconds(store, "TIMERWARN");
+    config.WayWarn = store.GetString("WAYWARN");
+    config.WayEnd = store.GetString("WAYEND");
+    config.ExlGames = store.GetInteger("EXLGAMES");
+    config.CountChampByScore = store.GetBoolean("COUNTCHAMPBYSCORE");
+    if (store.ParamExists(kUserName)) config.UserName = store.GetString(kUserName);
+    for (std::size_t i = 0; i < config.PlacePoints.size(); ++i)
+        config.PlacePoints[i] = store.GetInteger(PlacePointsName(i + 1));
+    if (store.ParamExists(kRemindUpdates)) config.RemindUpdates = store.GetBoolean(kRemindUpdates);
+}
+
+// The user name and the championship's counting mode are not options of a
+// first start: they stay as the running program has them.
+void ApplyDefaults(ProgramConfig& config) {
+    ProgramConfig defaults;
+    defaults.UserName = std::move(config.UserName);
+    defaults.CountChampByScore = config.CountChampByScore;
+    config = std::move(defaults);
+}
+
+void AddParameters(TLumSettings& store, const ProgramConfig& config) {
+    for (std::string_view name : kLeadingWrittenFlags) store.AddBoolean(name, config.*FlagField(name));
+    store.AddInteger("TIMERALL", config.TimerAll);
+    store.AddInteger("TIMERWARN", config.TimerWarn);
+    store.AddString("WAYWARN", config.WayWarn);
+    store.AddString("WAYEND", config.WayEnd);
+    store.AddInteger("EXLGAMES", config.ExlGames);
+    store.AddBoolean("DEPOSIT", config.Deposit);
+    store.AddBoolean(kRemindUpdates, config.RemindUpdates);
+    store.AddString(kUserName, config.UserName);
+    for (std::size_t i = 0; i < config.PlacePoints.size(); ++i)
+        store.AddInteger(PlacePointsName(i + 1), config.PlacePoints[i]);
+    store.AddBoolean("COUNTCHAMPBYSCORE", config.CountChampByScore);
+}
+
+}  // namespace
+
+std::string ConfigFilePath(const std::string& programDirectory) {
+    return (std::filesystem::path(programDirectory) / "Vemo.cfg").string();
+}
+
+bool LoadProgramConfig(const std::string& path, ProgramConfig& config) {
+    if (!FileIO::FileExists(path)) {
+        ApplyDefaults(config);
+        return false;
+    }
+    TLumSettings store;
+    store.SetFileName(path);
+    store.LoadFromFile(kProgramKey);
+    ApplyFile(store, config);
+    return true;
+}
+
+void SaveProgramConfig(const std::string& path, const ProgramConfig& config) {
+    TLumSettings store;
+    store.SetFileName(path);
+    AddParameters(store, config);
+    store.SaveToFile(kProgramKey);
+}
