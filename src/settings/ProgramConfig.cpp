@@ -69,7 +69,18 @@ uint16_t TimerSeconds(const TLumSettings& store, std::string_view name) {
     return static_cast<uint16_t>(seconds);
 }
 
-void ApplyFile(const TLumSettings& store, ProgramConfig& config) {
+// The user name and the championship's counting mode are not options of a
+// first start: they stay as the running program has them.
+void ApplyDefaults(ProgramConfig& config) {
+    ProgramConfig defaults;
+    defaults.UserName = std::move(config.UserName);
+    defaults.CountChampByScore = config.CountChampByScore;
+    config = std::move(defaults);
+}
+
+}  // namespace
+
+void ReadProgramConfig(const TLumSettings& store, ProgramConfig& config) {
     for (const auto& flag : kAppliedFlags) config.*flag.field = store.GetBoolean(flag.name);
     config.TimerAll = TimerSeconds(store, "TIMERALL");
     config.TimerWarn = TimerSeconds(store, "TIMERWARN");
@@ -83,16 +94,8 @@ void ApplyFile(const TLumSettings& store, ProgramConfig& config) {
     if (store.ParamExists(kRemindUpdates)) config.RemindUpdates = store.GetBoolean(kRemindUpdates);
 }
 
-// The user name and the championship's counting mode are not options of a
-// first start: they stay as the running program has them.
-void ApplyDefaults(ProgramConfig& config) {
-    ProgramConfig defaults;
-    defaults.UserName = std::move(config.UserName);
-    defaults.CountChampByScore = config.CountChampByScore;
-    config = std::move(defaults);
-}
-
-void AddParameters(TLumSettings& store, const ProgramConfig& config) {
+void WriteProgramConfig(TLumSettings& store, const ProgramConfig& config) {
+    store.Clear();
     for (std::string_view name : kLeadingWrittenFlags) store.AddBoolean(name, config.*FlagField(name));
     store.AddInteger("TIMERALL", config.TimerAll);
     store.AddInteger("TIMERWARN", config.TimerWarn);
@@ -107,8 +110,6 @@ void AddParameters(TLumSettings& store, const ProgramConfig& config) {
     store.AddBoolean("COUNTCHAMPBYSCORE", config.CountChampByScore);
 }
 
-}  // namespace
-
 std::string ConfigFilePath(const std::string& programDirectory) {
     return (std::filesystem::path(programDirectory) / "Vemo.cfg").string();
 }
@@ -121,13 +122,13 @@ bool LoadProgramConfig(const std::string& path, ProgramConfig& config) {
     TLumSettings store;
     store.SetFileName(path);
     store.LoadFromFile(kProgramKey);
-    ApplyFile(store, config);
+    ReadProgramConfig(store, config);
     return true;
 }
 
 void SaveProgramConfig(const std::string& path, const ProgramConfig& config) {
     TLumSettings store;
     store.SetFileName(path);
-    AddParameters(store, config);
+    WriteProgramConfig(store, config);
     store.SaveToFile(kProgramKey);
 }

@@ -38,7 +38,11 @@ struct ProgramConfig {
     std::string UserName;        // USER_NAME, kept as read
     std::array<int32_t, 10> PlacePoints{10, 6, 4, 3, 2, 1, 0, 0, 0, 0};  // PLACEPOINTS1..10
     bool CountChampByScore = false;  // COUNTCHAMPBYSCORE
+
+    bool operator==(const ProgramConfig&) const = default;
 };
+
+class TLumSettings;
 
 // The key that scrambles Vemo.cfg and tells it apart from other files.
 extern const char* const kProgramKey;
@@ -56,3 +60,9 @@ bool LoadProgramConfig(const std::string& path, ProgramConfig& config);
 
 // Rewrites `path` whole, atomically. Store errors throw.
 void SaveProgramConfig(const std::string& path, const ProgramConfig& config);
+
+// The same two steps on a store the caller owns: applying a loaded store's
+// parameters in the fixed order (throwing at the first missing or
+// out-of-range one), and refilling a store with the 39 parameters.
+void ReadProgramConfig(const TLumSettings& store, ProgramConfig& config);
+void WriteProgramConfig(TLumSettings& store, const ProgramConfig& config);
