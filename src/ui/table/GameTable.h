@@ -13,6 +13,7 @@
 
 class QTableView;
 class TVemoData;
+class FrozenGridView;
 class GameTableModel;
 
 class GameTable : public QWidget {
@@ -49,12 +50,17 @@ public:
     QTableView* GraphicGrid() const;
 
 signals:
-    // After a double click on either grid: the current cell's mark was
-    // toggled (or no team was there); the game takes the change tail.
+    // After a double click on either grid, or Space on its current cell: the
+    // current cell's mark was toggled (or no team was there); the game takes
+    // the change tail.
     void MarksChanged();
 
 private:
     struct Views;
+    FrozenGridView* VisibleGrid() const;
+    int QuestionOf(const FrozenGridView* grid) const;
+    void ToggleCurrent(const FrozenGridView* grid);
+
     std::unique_ptr<GameTableModel> FModel;
     std::unique_ptr<Views> FViews;
     TVemoData* FGame = nullptr;

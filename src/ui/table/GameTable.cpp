@@ -1,0 +1,126 @@
+#include "GameTable.h"
+
+#include "FrozenGridView.h"
+#include "GameTableModel.h"
+#include "SignCellDelegate.h"
+#include "VemoData.h"
+
+#include <QStackedLayout>
+
+struct GameTable::Views {
+    FrozenGridView* text;
+    FrozenGridView* graphic;
+    SignCellDelegate* signs;
+    QStackedLayout* stack;
+};
+
+namespace {
+
+FrozenGridView* MakeGrid(QWidget* parent, const char* name, QAbstractItemModel* model) {
+    auto* grid = new FrozenGridView(parent);
+    grid->setObjectName(QLatin1String(name));
+    grid->setModel(model);
+    grid->setShowGrid(true);
+    grid->setFont(QFont(QStringLiteral("Arial"), 8));
+    return grid;
+}
+
+}  // namespace
+
+GameTable::GameTable(QWidget* parent)
+    : QWidget(parent), FModel(std::make_unique<GameTableModel>()), FViews(std::make_unique<Views>()) {
+    FViews->text = MakeGrid(this, "Table", FModel.get());
+    FViews->graphic = MakeGrid(this, "TableGr", FModel.get());
+    FViews->signs = new SignCellDelegate(this);
+    FViews->graphic->setItemDelegate(FViews->signs);
+    FViews->graphic->setFrameShape(QFrame::NoFrame);
+    FViews->graphic->setStyleSheet(QStringLiteral("QTableView#TableGr { background: white; }"));
+    FViews->stack = new QStackedLayout(this);
+    FViews->stack->setContentsMargins(0, 0, 0, 0);
+    FViews->stack->addWidget(FViews->graphic);
+    FViews->stack->addWidget(FViews->text);
+    for (FrozenGridView* grid : {FViews->text, FViews->graphic}) {
+        connect(grid, &FrozenGridView::GridDoubleClicked, this, [this, grid] { ToggleCurrent(grid); });
+        connect(grid, &FrozenGridView::ToggleKeyPressed, this, [this, grid] { ToggleCurrent(grid); });
+    }
+}
+
+GameTable::~GameTable() = default;
+
+QTableView* GameTable::TextGrid() const { return FViews->text; }
+QTableView* GameTable::GraphicGrid() const { return FViews->graphic; }
+
+FrozenGridView* GameTable::VisibleGrid() const { return FGraphic ? FViews->graphic : FViews->text; }
+
+bool GameTable::Rebuild(TVemoData& game, TableOptions& options) {
+    FGame = &game;
+    FrozenGridView* grid = VisibleGrid();
+    const QModelIndex before = grid->currentIndex();
+    const bool content = FModel->Rebuild(game, options);
+    setVisible(content);
+    if (!content) return false;
+    const CellMatrix& m = FModel->Matrix();
+    for (FrozenGridView* g : {FViews->text, FViews->graphic})
+        g->SetLayout(m.FixedRowCount(), m.FixedColumnCount(), m.ColumnWidths(), CellMatrix::kDefaultRowHeight);
+    if (!grid->currentIndex().isValid() || grid->currentIndex() != before)
+        grid->SetCurrentCell(before.isValid() ? before.row() : 0, before.isValid() ? before.column() : 0);
+    grid->viewport()->update();
+    return true;
+}
+
+void GameTable::SetGraphic(bool graphic) {
+    FrozenGridView* from = VisibleGrid();
+    FGraphic = graphic;
+    FrozenGridView* to = VisibleGrid();
+    if (from != to && from->currentIndex().isValid())
+        to->SetCurrentCell(from->currentIndex().row(), from->currentIndex().column());
+    FViews->stack->setCurrentWidget(to);
+    to->setFocus();
+}
+
+int GameTable::CurrentTeamIndex() const {
+    const QModelIndex current = VisibleGrid()->currentIndex();
+    if (!current.isValid()) return -1;
+    return FModel->Matrix().TeamAtRow(current.row() - FModel->Matrix().FixedRowCount());
+}
+
+int GameTable::CurrentQuestion() const {
+    return QuestionOf(VisibleGrid());
+}
+
+int GameTable::QuestionOf(const FrozenGridView* grid) const {
+    const QModelIndex current = grid->currentIndex();
+    if (!current.isValid()) return -1;
+    const int q = current.column() - FModel->Matrix().FixedColumnCount();
+    return q >= 0 ? q : -1;
+}
+
+// A mark byte read from a file may be any non-zero value; it still counts
+// as taken, so toggling clears it rather than flipping its lowest bit.
+void GameTable::ToggleCurrent(const FrozenGridView* grid) {
+    const QModelIndex current = grid->currentIndex();
+    const int q = QuestionOf(grid);
+    if (FGame && current.isValid() && q >= 0) {
+        const int i = FModel->Matrix().TeamAtRow(current.row() - FModel->Matrix().FixedRowCount());
+        if (TTeamData* team = FGame->ActiveTeam(i)) team->SetMark(q, team->Mark(q) ? 0 : 1);
+    }
+    emit MarksChanged();
+}
+
+void GameTable::SetWholeQuestion(WholeQuestion action) {
+    const int q = CurrentQuestion();
+    if (!FGame || q < 0) return;
+    for (int i = 0; i < FGame->ActiveTeamCount(); ++i) {
+        TTeamData* team = FGame->ActiveTeam(i);
+        switch (action) {
+            case WholeQuestion::AllPlus: team->SetMark(q, 1); break;
+            case WholeQuestion::AllMinus: team->SetMark(q, 0); break;
+            case WholeQuestion::Inverse: team->SetMark(q, team->Mark(q) ? 0 : 1); break;
+        }
+    }
+}
+
+void GameTable::Clear() {
+    FModel->Clear();
+    FGame = nullptr;
+}

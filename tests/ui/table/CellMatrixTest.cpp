@@ -1,0 +1,169 @@
+// What the game table holds for every combination of its options.
+#include "CellMatrix.h"
+#include "GameBuilder.h"
+#include "TransCodes.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string Utf8(const std::string& ansi) { return TransCodes::AnsiToUtf8(ansi); }
+
+std::vector<std::string> Row(const CellMatrix& m, int row) {
+    std::vector<std::string> cells;
+    for (int c = 0; c < m.ColumnCount(); ++c) cells.push_back(Utf8(m.Cell(c, row).Text));
+    return cells;
+}
+
+TableOptions OnlyName() {
+    TableOptions o;
+    o.OutNTeam = o.OutTown = o.OutScore = o.OutSumRating = o.OutQuest = false;
+    return o;
+}
+
+// Team 2 leads, team 3 is last; two tours of 2 and 3 questions.
+std::unique_ptr<TVemoData> Sample() {
+    auto game = MakeGame({2, 3}, {"+-+--", "++++-", "-----"});
+    game->SetRatingPlusOne(true);
+    game->CountResult();
+    return game;
+}
+
+}  // namespace
+
+TEST(CellMatrix, DefaultColumnsWithTwoHeaderRows) {
+    auto game = Sample();
+    TableOptions options;
+    CellMatrix m;
+    ASSERT_TRUE(m.Build(*game, options));
+    EXPECT_EQ(m.FixedColumnCount(), 6);
+    EXPECT_EQ(m.FixedRowCount(), 2);
+    EXPECT_EQ(m.ColumnCount(), 11);
+    EXPECT_EQ(m.RowCount(), 5);
+    // Row 0: question numbers only; row 1: team headers and ratings (plus one).
+    EXPECT_EQ(Row(m, 0), (std::vector<std::string>{"", "", "", "", "", "", "1", "2", "3", "4", "5"}));
+    EXPECT_EQ(Row(m, 1), (std::vector<std::string>{"N", "Команда", "Город", "О", "Рейт.", "Взят.", "2", "3", "2", "3", "4"}));
+    // Sorted by places: team 2 first.
+    EXPECT_EQ(Row(m, 2), (std::vector<std::string>{"2", "T2", "Town", "4", "10", "4", "+", "+", "+", "+", "-"}));
+    EXPECT_EQ(Row(m, 4), (std::vector<std::string>{"3", "T3", "Town", "0", "0", "0", "-", "-", "-", "-", "-"}));
+    EXPECT_EQ(m.ColumnWidths(), (std::vector<int>{25, 160, 80, 30, 30, 30, 30, 30, 30, 30, 30}));
+    EXPECT_TRUE(m.Cell(0, 3).Fixed);
+    EXPECT_TRUE(m.Cell(7, 1).Fixed);
+    EXPECT_FALSE(m.Cell(6, 2).Fixed);
+    EXPECT_TRUE(m.IsTeamHeader(1, 1));
+    EXPECT_FALSE(m.IsTeamHeader(1, 0));
+    EXPECT_FALSE(m.IsTeamHeader(6, 1));
+}
+
+TEST(CellMatrix, EveryTeamColumnInItsOrderAndWidth) {
+    auto game = Sample();
+    game->TeamByIndex(0)->Captain = "Cap";
+    game->TeamByIndex(0)->Trainer = "Coach";
+    TableOptions options;
+    options.OutCapt = options.OutCoach = options.OutPlace = true;
+    options.OutRating = false;
+    options.Sorting = false;
+    CellMatrix m;
+    ASSERT_TRUE(m.Build(*game, options));
+    EXPECT_EQ(Row(m, 0), (std::vector<std::string>{"N", "Команда", "Город", "Капитан", "Тренер", "М", "О", "Рейт.",
+                                                   "Взят.", "1", "2", "3", "4", "5"}));
+    EXPECT_EQ(Row(m, 1), (std::vector<std::string>{"1", "T1", "Town", "Cap", "Coach", "2", "2", "4", "2", "+", "-",
+                                                   "+", "-", "-"}));
+    EXPECT_EQ(std::vector<int>(m.ColumnWidths().begin(), m.ColumnWidths().begin() + 9),
+              (std::vector<int>{25, 160, 80, 80, 80, 30, 30, 30, 30}));
+}
+
+TEST(CellMatrix, WithoutAnyTeamColumnTheNameIsShown) {
+    auto game = Sample();
+    TableOptions options = OnlyName();
+    options.OutTeam = false;
+    CellMatrix m;
+    ASSERT_TRUE(m.Build(*game, options));
+    EXPECT_TRUE(options.OutTeam);
+    EXPECT_EQ(m.FixedColumnCount(), 1);
+    EXPECT_EQ(Utf8(m.Cell(0, 1).Text), "Команда");
+}
+
+TEST(CellMatrix, UnsortedRowsFollowTeamNumbers) {
+    auto game = Sample();
+    game->SwapTeamNumbers(1, 3);  // registration order now holds numbers 3, 2, 1
+    game->CountResult();
+    TableOptions options = OnlyName();
+    options.Sorting = false;
+    CellMatrix m;
+    ASSERT_TRUE(m.Build(*game, options));
+    EXPECT_EQ(m.Cell(0, 2).Text, "T3");
+    EXPECT_EQ(m.Cell(0, 3).Text, "T2");
+    EXPECT_EQ(m.Cell(0, 4).Text, "T1");
+    EXPECT_EQ(m.RowOfTeam(0), 2);
+    EXPECT_EQ(m.TeamAtRow(0), 2);
+    options.Sorting = true;
+    ASSERT_TRUE(m.Build(*game, options));
+    EXPECT_EQ(m.Cell(0, 2).Text, "T2");
+    EXPECT_EQ(m.TeamAtRow(0), 1);
+    EXPECT_EQ(m.TeamAtRow(3), -1);
+}
+
+TEST(CellMatrix, QuestionNumbersStartAtOneInEveryTour) {
+    auto game = Sample();
+    game->SetCurrentTour(2);
+    game->CountResult();
+    TableOptions options = OnlyName();
+    options.OutRating = false;
+    CellMatrix m;
+    ASSERT_TRUE(m.Build(*game, options));
+    EXPECT_EQ(Row(m, 0), (std::vector<std::string>{"Команда", "1", "2", "3"}));
+    EXPECT_EQ(Row(m, 1), (std::vector<std::string>{"T2", "+", "+", "-"}));
+}
+
+TEST(CellMatrix, GroupViewShowsOnlyItsTeams) {
+    auto game = Sample();
+    const TGroupData g{"G"};
+    game->AddGroup(&g);
+    game->TeamByIndex(2)->SetGroup(game->GroupByIndex(0));
+    game->SetCurrentGroup(1);
+    game->CountResult();
+    TableOptions options = OnlyName();
+    CellMatrix m;
+    ASSERT_TRUE(m.Build(*game, options));
+    EXPECT_EQ(m.RowCount(), 3);
+    EXPECT_EQ(m.Cell(0, 2).Text, "T3");
+    // The group's own ratings: one team, nobody took anything.
+    EXPECT_EQ(m.Cell(1, 1).Text, "2");
+}
+
+TEST(CellMatrix, EmptyPartsOfAGame) {
+    CellMatrix m;
+    TableOptions options;
+    TVemoData empty;
+    EXPECT_FALSE(m.Build(empty, options));
+    EXPECT_EQ(m.ColumnCount(), 0);
+    EXPECT_EQ(m.RowCount(), 0);
+
+    // Questions but no team in view: the header rows alone.
+    auto noTeams = MakeGame({3}, {});
+    ASSERT_TRUE(m.Build(*noTeams, options));
+    EXPECT_EQ(m.RowCount(), 2);
+    EXPECT_EQ(m.ColumnCount(), 9);
+    EXPECT_EQ(m.Cell(6, 0).Text, "1");
+
+    // Teams but no question: the team columns alone.
+    auto noQuestions = MakeGame({}, {"", ""});
+    noQuestions->CountResult();
+    ASSERT_TRUE(m.Build(*noQuestions, options));
+    EXPECT_EQ(m.ColumnCount(), 6);
+    EXPECT_EQ(m.RowCount(), 4);
+    EXPECT_EQ(m.Cell(1, 2).Text, "T1");
+}
+
+TEST(CellMatrix, StalePlacesDoNotSpillIntoTheHeaders) {
+    auto game = MakeGame({2}, {"++", "--"});
+    game->TeamByIndex(0)->SortPos = -1;
+    game->TeamByIndex(1)->SortPos = 7;
+    TableOptions options = OnlyName();
+    CellMatrix m;
+    ASSERT_TRUE(m.Build(*game, options));
+    EXPECT_EQ(Utf8(m.Cell(0, 1).Text), "Команда");
+    EXPECT_EQ(m.Cell(1, 0).Text, "1");
+    EXPECT_EQ(m.TeamAtRow(0), -1);
+}
