@@ -2,7 +2,7 @@
 
 #include "FrozenGridView.h"
 #include "GameTableModel.h"
-#include "SignCellDelegate.h"
+#include "GridCellDelegate.h"
 #include "VemoData.h"
 
 #include <QStackedLayout>
@@ -10,18 +10,17 @@
 struct GameTable::Views {
     FrozenGridView* text;
     FrozenGridView* graphic;
-    SignCellDelegate* signs;
     QStackedLayout* stack;
 };
 
 namespace {
 
-FrozenGridView* MakeGrid(QWidget* parent, const char* name, QAbstractItemModel* model) {
+FrozenGridView* MakeGrid(QWidget* parent, const char* name, QAbstractItemModel* model, GridCellDelegate::Form form) {
     auto* grid = new FrozenGridView(parent);
     grid->setObjectName(QLatin1String(name));
     grid->setModel(model);
+    grid->setItemDelegate(new GridCellDelegate(form, grid));
     grid->setShowGrid(true);
-    grid->setFont(QFont(QStringLiteral("Arial"), 8));
     return grid;
 }
 
@@ -29,10 +28,8 @@ FrozenGridView* MakeGrid(QWidget* parent, const char* name, QAbstractItemModel* 
 
 GameTable::GameTable(QWidget* parent)
     : QWidget(parent), FModel(std::make_unique<GameTableModel>()), FViews(std::make_unique<Views>()) {
-    FViews->text = MakeGrid(this, "Table", FModel.get());
-    FViews->graphic = MakeGrid(this, "TableGr", FModel.get());
-    FViews->signs = new SignCellDelegate(this);
-    FViews->graphic->setItemDelegate(FViews->signs);
+    FViews->text = MakeGrid(this, "Table", FModel.get(), GridCellDelegate::Form::Text);
+    FViews->graphic = MakeGrid(this, "TableGr", FModel.get(), GridCellDelegate::Form::Graphic);
     FViews->graphic->setFrameShape(QFrame::NoFrame);
     FViews->graphic->setStyleSheet(QStringLiteral("QTableView#TableGr { background: white; }"));
     FViews->stack = new QStackedLayout(this);

@@ -2,8 +2,6 @@
 
 #include "AnsiText.h"
 
-#include <QApplication>
-#include <QPalette>
 
 bool GameTableModel::Rebuild(TVemoData& game, TableOptions& options) {
     const bool content = FSpare.Build(game, options);
@@ -42,12 +40,6 @@ QVariant GameTableModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole: return FromAnsi(cell.Text);
         case FixedRole: return cell.Fixed;
         case TeamHeaderRole: return FMatrix.IsTeamHeader(index.column(), index.row());
-        case Qt::BackgroundRole:
-            if (cell.Fixed) return QApplication::palette().button();
-            return {};
-        case Qt::ForegroundRole:
-            if (cell.Fixed) return QApplication::palette().buttonText();
-            return {};
         default: return {};
     }
 }
