@@ -63,6 +63,13 @@ ReaderOutcome ReadSettings(std::string_view bytes) {
         return ReaderOutcome::Refused;
     }
     CheckSettingsRoundTrip(store);
+    // Whatever the list holds, applying it as the configuration either
+    // succeeds or refuses with the store's or the range error.
+    ProgramConfig config;
+    try {
+        ReadProgramConfig(store, config);
+    } catch (const Exception&) {
+    }
     return ReaderOutcome::Read;
 }
 
