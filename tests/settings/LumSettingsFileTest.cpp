@@ -3,13 +3,13 @@
 // file it was to replace.
 #include "CheckedArithmetic.h"
 #include "LumSettings.h"
+#include "StoreError.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <filesystem>
-#include <functional>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -17,15 +17,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kKey = "Abcd 1234";
-
-int CodeOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const ELumSettingsError& e) {
-        return e.ErrorCode();
-    }
-    return 0;
-}
 
 std::size_t OpenDescriptors() {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator()));
@@ -112,13 +103,9 @@ TEST_F(LumSettingsFile, AWrongKeyOrAChangedLengthIsRefusedAndChangesNothing) {
     const std::size_t descriptors = OpenDescriptors();
     for (const Case& c : cases) {
         WriteBytes(FPath, c.bytes);
-        try {
-            FStore.LoadFromFile(c.key);
-            ADD_FAILURE() << c.what << " was read";
-        } catch (const ELumSettingsError& e) {
-            EXPECT_EQ(e.ErrorCode(), 10) << c.what;
-            EXPECT_STREQ(e.what(), "Password is incorrect");
-        }
+        const StoreError error = StoreErrorOf([&] { FStore.LoadFromFile(c.key); });
+        EXPECT_EQ(error.code, 10) << c.what;
+        EXPECT_EQ(error.message, "Password is incorrect") << c.what;
         ExpectStoreUnchanged();
     }
     EXPECT_EQ(OpenDescriptors(), descriptors) << "a refused file stayed open";
@@ -130,7 +117,7 @@ TEST_F(LumSettingsFile, AFileThatCannotBeOpenedIsCodeNine) {
     fs::create_directory(folder);
     for (const std::string& path : {missing, folder, std::string()}) {
         FStore.SetFileName(path);
-        EXPECT_EQ(CodeOf([&] { FStore.LoadFromFile(kKey); }), 9) << path;
+        EXPECT_EQ(StoreErrorOf([&] { FStore.LoadFromFile(kKey); }).code, 9) << path;
         ExpectStoreUnchanged();
     }
 }
@@ -148,11 +135,11 @@ TEST_F(LumSettingsFile, ADamagedRecordIsAnInputOutputErrorAndChangesNothing) {
 TEST_F(LumSettingsFile, AnEmptyListIsNotSavedAndNoFileIsTouched) {
     TLumSettings empty;
     empty.SetFileName(FDir.File("new.cfg"));
-    EXPECT_EQ(CodeOf([&] { empty.SaveToFile(kKey); }), 7);
+    EXPECT_EQ(StoreErrorOf([&] { empty.SaveToFile(kKey); }).code, 7);
     EXPECT_FALSE(fs::exists(FDir.File("new.cfg")));
 
     empty.SetFileName(FPath);
-    EXPECT_EQ(CodeOf([&] { empty.SaveToFile(kKey); }), 7);
+    EXPECT_EQ(StoreErrorOf([&] { empty.SaveToFile(kKey); }).code, 7);
     EXPECT_EQ(ReadBytes(FPath), FSaved);
 }
 
@@ -167,7 +154,7 @@ TEST_F(LumSettingsFile, AFileThatCannotBeCreatedIsCodeEightAndTheOldOneStays) {
 
     for (const std::string& path : {longest, folder, FDir.File("no/such/folder/Vemo.cfg"), std::string()}) {
         FStore.SetFileName(path);
-        EXPECT_EQ(CodeOf([&] { FStore.SaveToFile(kKey); }), 8) << path;
+        EXPECT_EQ(StoreErrorOf([&] { FStore.SaveToFile(kKey); }).code, 8) << path;
     }
     EXPECT_EQ(ReadBytes(longest), FSaved);
     EXPECT_TRUE(fs::is_directory(folder));

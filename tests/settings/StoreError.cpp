@@ -1,0 +1,12 @@
+#include "StoreError.h"
+
+#include "LumSettingsError.h"
+
+StoreError StoreErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const ELumSettingsError& e) {
+        return {e.ErrorCode(), e.what()};
+    }
+    return {};
+}
