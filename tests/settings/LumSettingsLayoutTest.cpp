@@ -19,7 +19,7 @@ namespace {
 // The key "AB": M = 2, K = 65·13·1 + 66·13·2 = 2561.
 constexpr const char* kShortKey = "AB";
 
-class LumFileLayout : public ::testing::Test {
+class LumSettingsLayout : public ::testing::Test {
 protected:
     std::string Saved(TLumSettings& store, std::string_view key = kShortKey) {
         store.SetFileName(FPath);
@@ -57,7 +57,7 @@ protected:
 
 }  // namespace
 
-TEST_F(LumFileLayout, OneBooleanFileMatchesTheBytesWorkedOutByHand) {
+TEST_F(LumSettingsLayout, OneBooleanFileMatchesTheBytesWorkedOutByHand) {
     TLumSettings store;
     store.AddBoolean("x", true);
     // S = 4 + 9 + 1 + 1 = 15.
@@ -75,7 +75,7 @@ TEST_F(LumFileLayout, OneBooleanFileMatchesTheBytesWorkedOutByHand) {
     EXPECT_EQ(Saved(store), expected);
 }
 
-TEST_F(LumFileLayout, ATextLongerThanTheKeyMeetsTheKeyOnlyOverItsLength) {
+TEST_F(LumSettingsLayout, ATextLongerThanTheKeyMeetsTheKeyOnlyOverItsLength) {
     TLumSettings store;
     store.AddString("nm", "hello");
     // S = 4 + 9 + 2 + 5 = 20. "hello": the key changes "he" only, each byte
@@ -92,7 +92,7 @@ TEST_F(LumFileLayout, ATextLongerThanTheKeyMeetsTheKeyOnlyOverItsLength) {
     EXPECT_EQ(Saved(store), expected);
 }
 
-TEST_F(LumFileLayout, ValuesAreWrittenAsDecimalTexts) {
+TEST_F(LumSettingsLayout, ValuesAreWrittenAsDecimalTexts) {
     struct Case {
         const char* what;
         void (*add)(TLumSettings&);
@@ -113,7 +113,7 @@ TEST_F(LumFileLayout, ValuesAreWrittenAsDecimalTexts) {
     }
 }
 
-TEST_F(LumFileLayout, BooleanIsTrueExactlyWhenItsTextIsTheIntegerOne) {
+TEST_F(LumSettingsLayout, BooleanIsTrueExactlyWhenItsTextIsTheIntegerOne) {
     const std::pair<const char*, bool> cases[] = {
         {"1", true}, {"01", true}, {"2", false}, {"0", false}, {"-1", false}, {"yes", false}, {"", false},
     };
@@ -121,7 +121,7 @@ TEST_F(LumFileLayout, BooleanIsTrueExactlyWhenItsTextIsTheIntegerOne) {
         EXPECT_EQ(LoadedAsKind(text, 3).GetBoolean("V"), value) << '"' << text << '"';
 }
 
-TEST_F(LumFileLayout, IntegerTextsAreParsedAndNonNumbersRefused) {
+TEST_F(LumSettingsLayout, IntegerTextsAreParsedAndNonNumbersRefused) {
     EXPECT_EQ(LoadedAsKind("-42", 1).GetInteger("V"), -42);
     EXPECT_EQ(LoadedAsKind("007", 1).GetInteger("V"), 7);
     EXPECT_EQ(LoadedAsKind("-2147483648", 1).GetInteger("V"), INT_MIN);
@@ -129,7 +129,7 @@ TEST_F(LumFileLayout, IntegerTextsAreParsedAndNonNumbersRefused) {
         EXPECT_THROW(LoadedAsKind(bad, 1), EConvertError) << '"' << bad << '"';
 }
 
-TEST_F(LumFileLayout, RealsAcceptEitherSeparatorAndAreWrittenWithADot) {
+TEST_F(LumSettingsLayout, RealsAcceptEitherSeparatorAndAreWrittenWithADot) {
     const std::pair<const char*, double> cases[] = {
         {"2.5", 2.5}, {"2,5", 2.5}, {"3", 3.0}, {"-0,125", -0.125}, {"1e3", 1000.0},
     };
@@ -149,7 +149,7 @@ TEST_F(LumFileLayout, RealsAcceptEitherSeparatorAndAreWrittenWithADot) {
     EXPECT_EQ(StoredText(real), "0.0025");
 }
 
-TEST_F(LumFileLayout, TheKindIsTheKindByteLessTheKeyLengthDividedBy35) {
+TEST_F(LumSettingsLayout, TheKindIsTheKindByteLessTheKeyLengthDividedBy35) {
     // With the two-letter key: bytes 0..36 give a string (the division
     // truncates toward zero), 37.. an integer, 72.. a real, 107..141 a
     // boolean; from 142 on no kind.
@@ -164,7 +164,7 @@ TEST_F(LumFileLayout, TheKindIsTheKindByteLessTheKeyLengthDividedBy35) {
         EXPECT_EQ(Loaded(WithByte(bytes, FirstKindOffset(1), kindByte)).Param(0).ParamType, kind) << kindByte;
 }
 
-TEST_F(LumFileLayout, AKindByteOfNoKindRefusesTheFileAndKeepsTheList) {
+TEST_F(LumSettingsLayout, AKindByteOfNoKindRefusesTheFileAndKeepsTheList) {
     TLumSettings saved;
     saved.AddString("V", "1");
     const std::string bytes = Saved(saved);
@@ -188,7 +188,7 @@ TEST_F(LumFileLayout, AKindByteOfNoKindRefusesTheFileAndKeepsTheList) {
     EXPECT_THROW(Loaded(WithByte(longKeyBytes, FirstKindOffset(1), 5), longKey), EInOutError);
 }
 
-TEST_F(LumFileLayout, EveryTruncatedPrefixIsRefusedWithATypedError) {
+TEST_F(LumSettingsLayout, EveryTruncatedPrefixIsRefusedWithATypedError) {
     TLumSettings store;
     store.AddString("NAME", "\xc8\xe2\xe0\xed \xcf\xe5\xf2\xf0\xee\xe2");
     store.AddInteger("COUNT", -7);
@@ -217,7 +217,7 @@ TEST_F(LumFileLayout, EveryTruncatedPrefixIsRefusedWithATypedError) {
     }
 }
 
-TEST_F(LumFileLayout, ArithmeticBeyond32BitsIsAnErrorNeverAFile) {
+TEST_F(LumSettingsLayout, ArithmeticBeyond32BitsIsAnErrorNeverAFile) {
     // The program's key has K = 34294, so S × K leaves 32 bits above a
     // file size of 62619 bytes: one record of 14 + v bytes.
     const std::string key = "VeMo 2007";
