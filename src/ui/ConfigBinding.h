@@ -1,0 +1,12 @@
+// Which option of Vemo.cfg is the checked state of which action of the
+// main window, so that loading and saving the configuration walk one list.
+#pragma once
+
+#include "ProgramConfig.h"
+
+class MainActions;
+
+// Checks every bound action as `config` says.
+void ApplyConfigFlags(const ProgramConfig& config, MainActions& actions);
+// Copies every bound action's checked state into `config`.
+void CollectConfigFlags(const MainActions& actions, ProgramConfig& config);

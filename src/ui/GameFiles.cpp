@@ -1,0 +1,48 @@
+#include "GameFiles.h"
+
+#include "Dialogs.h"
+#include "Errors.h"
+#include "VemoData.h"
+
+#include <QFileInfo>
+
+namespace {
+
+FileDialogRequest GameFileRequest(const QString& title, const QString& directory) {
+    FileDialogRequest request;
+    request.title = title;
+    request.directory = directory;
+    request.filter = QStringLiteral("Игровые файлы \"ВеМо 2003\" (*.qgm)");
+    request.defaultSuffix = QStringLiteral("qgm");
+    return request;
+}
+
+}  // namespace
+
+GameFiles::GameFiles(QString programDirectory) : FLastDirectory(std::move(programDirectory)) {}
+
+void GameFiles::RememberDirectoryOf(const QString& path) {
+    FLastDirectory = QFileInfo(path).absolutePath() + u'/';
+}
+
+QString GameFiles::AskOpenPath() const {
+    return AppDialogs().OpenFileName(GameFileRequest(QStringLiteral("Загрузка игры"), FLastDirectory));
+}
+
+QString GameFiles::AskSavePath() const {
+    return AppDialogs().SaveFileName(GameFileRequest(QStringLiteral("Сохранение игры"), FLastDirectory));
+}
+
+// The path goes to the core as the local file system spells it, so names
+// outside Windows-1251 are written where the user chose.
+bool GameFiles::Write(const TVemoData& game, const QString& path) {
+    bool written = false;
+    try {
+        written = game.SaveToFile(QFile::encodeName(path).toStdString());
+    } catch (const Exception&) {
+        written = false;
+    }
+    if (!written)
+        AppDialogs().ErrorBox(QStringLiteral("Ошибка записи. Файл не сохранен"), QStringLiteral("Ошибка"));
+    return written;
+}

@@ -1,0 +1,33 @@
+// The main window's commands as QActions, all created from one table
+// (name, caption, hint, shortcut, check state, picture, handler). A
+// command whose window or dialog is not part of the program yet has no
+// handler and stays disabled, whatever the window asks.
+#pragma once
+
+#include "ActionId.h"
+
+#include <QList>
+
+class QAction;
+class TFormMain;
+
+class MainActions {
+public:
+    // Creates the actions as children of `form` and connects their handlers.
+    explicit MainActions(TFormMain& form);
+
+    QAction* operator[](ActionId id) const { return FActions[static_cast<int>(id)]; }
+
+    bool Checked(ActionId id) const;
+    void SetChecked(ActionId id, bool checked);
+    bool Enabled(ActionId id) const;
+    void SetEnabled(ActionId id, bool enabled);
+
+    // The commands that need a game with content (merge, quick entry, the
+    // whole-question marks, count, output, statistics).
+    void SetGameCommandsEnabled(bool enabled);
+
+private:
+    QList<QAction*> FActions;
+    QList<bool> FHasHandler;
+};

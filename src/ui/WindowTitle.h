@@ -1,0 +1,13 @@
+// The main window's title: the program name, and with a game in the table
+// the tour in view (or the game's name) and the game's file.
+#pragma once
+
+#include <QString>
+
+class TVemoData;
+
+inline const QString kProgramTitle = QStringLiteral("ВеМо 2007");
+
+// "ВеМо 2007 - " + the tour's name + " (" + file + ")"; the parentheses
+// stay, empty, for a game that has no file yet.
+QString GameWindowTitle(const TVemoData& game, const QString& currentFile);
