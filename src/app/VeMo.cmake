@@ -1,1 +1,4 @@
-# The windowed program; filled in by the start-up code.
+# The windowed program. It lands in bin/ beside vemoctl, where it finds
+# Vemo.cfg, FileIcon.ico and its help.
+add_executable(VeMo VeMoMain.cpp)
+target_link_libraries(VeMo PRIVATE vemo_ui)
