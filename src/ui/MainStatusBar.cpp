@@ -26,7 +26,7 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent), Timer(new QT
     setObjectName(QStringLiteral("StBar"));
     setSizeGripEnabled(false);
     const QString texts[] = {
-        QStringLiteral("ВеМо: подсчет командных турниров"),
+        QStringLiteral("Подсчет командных турниров"),
         QStringLiteral("Вер. ") + ProgramVersion(),
         QStringLiteral("Двойной щелчок по ячейке меняет ответ команды"),
         RussianLocale().toString(QDate::currentDate(), QLocale::ShortFormat),

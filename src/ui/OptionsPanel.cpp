@@ -35,7 +35,7 @@ QCheckBox* BoundCheckBox(QAction* action, QWidget* parent) {
 
 QVBoxLayout* TightColumn(QWidget* owner) {
     auto* column = new QVBoxLayout(owner);
-    column->setContentsMargins(6, 2, 4, 4);
+    column->setContentsMargins(4, 2, 2, 2);
     column->setSpacing(0);
     return column;
 }
@@ -47,6 +47,8 @@ OptionsPanel::OptionsPanel(const MainActions& actions, QWidget* parent)
     setObjectName(QStringLiteral("SettPanel"));
     setFixedWidth(kWidth);
     setFrameShape(QFrame::StyledPanel);
+    // The panel's width is fixed; its longest option must fit on one line.
+    setFont(QFont(QStringLiteral("Arial"), 8));
     ToursBox->setObjectName(QStringLiteral("ToursBox"));
     GroupsBox->setObjectName(QStringLiteral("GroupsBox"));
     for (QComboBox* box : {ToursBox, GroupsBox}) box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -83,7 +85,7 @@ QGroupBox* OptionsPanel::MakeRatingGroup() {
     ChooseRating->setObjectName(QStringLiteral("ChooseRating"));
     FRatingButtons = new QButtonGroup(ChooseRating);
     auto* row = new QHBoxLayout(ChooseRating);
-    row->setContentsMargins(6, 2, 4, 4);
+    row->setContentsMargins(4, 2, 2, 2);
     const QString items[] = {QStringLiteral("Минусы + 1"), QStringLiteral("Нулевой")};
     for (int i = 0; i < 2; ++i) {
         auto* button = new QRadioButton(items[i], ChooseRating);

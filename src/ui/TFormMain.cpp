@@ -50,6 +50,8 @@ TFormMain::TFormMain(const StartupOptions& options, QWidget* parent)
     : QMainWindow(parent), FOptions(options), FGame(std::make_unique<TVemoData>()), FFiles(ProgramDirectory()) {
     RegisterPictures();
     setObjectName(QStringLiteral("FormMain"));
+    // A narrow face, so the panel's options and the status texts fit their widths.
+    setFont(QFont(QStringLiteral("Arial"), 9));
     setWindowTitle(kProgramTitle);
     FGame->SetGameName(ToAnsi(kNewGameName));
     FActions = std::make_unique<MainActions>(*this);

@@ -20,14 +20,13 @@ QLabel* DigitLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(QStringLiteral("00"), parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(DigitFont());
-    label->setAttribute(Qt::WA_TranslucentBackground);
     return label;
 }
 
+// A style sheet rather than the palette: a tool bar gives the widgets on it
+// its own text colour.
 void SetColour(QLabel* label, const QColor& colour) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    label->setStyleSheet(QStringLiteral("color: %1").arg(colour.name()));
 }
 
 }  // namespace
