@@ -23,7 +23,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSpinBox>
-#include <QStyle>
 
 using enum ActionId;
 
@@ -96,8 +95,7 @@ void TFormMain::BuildLayout() {
     // The scorer works with hundreds of teams: the window fills the screen's
     // work area, and can be made smaller down to its minimum.
     setMinimumSize(kMinimumClientSize + QSize(0, menuBar()->sizeHint().height()));
-    const QRect work = screen()->availableGeometry();
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, minimumSize(), work));
+    setGeometry(screen()->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
