@@ -164,18 +164,8 @@ void TFormMain::LoadConfiguration() {
 
 void TFormMain::ApplyConfiguration() {
     ApplyConfigFlags(FConfig, *FActions);
-    FGame->SetRatingPlusOne(FConfig.RatingPlusOne);
-    FGame->SetHiRating(FActions->Checked(ActHiRating));
-    FGame->SetSortByRating(FActions->Checked(ActSortByRating));
-    FGame->SetDepositScore(FActions->Checked(ActDeposEnable));
-    FTimer.FullTime = FConfig.TimerAll;
-    FTimer.WarnTime = FConfig.TimerWarn;
-    FTimer.WayWarn = FConfig.WayWarn;
-    FTimer.WayEnd = FConfig.WayEnd;
-    FTimer.PlayWarn = FConfig.PlayWarn;
-    FTimer.PlayEnd = FConfig.PlayEnd;
-
-    SettPanel->SetRatingPlusOne(FGame->RatingPlusOne());
+    SettPanel->SetRatingPlusOne(FConfig.RatingPlusOne);
+    GiveCountOptions(*FGame);
     FTable->SetGraphic(FActions->Checked(ActGraphTable));
     ActTimerStopExecute();
     ApplyAssociation();
@@ -187,12 +177,6 @@ void TFormMain::SaveConfiguration() {
     ProgramConfig config = FConfig;
     CollectConfigFlags(*FActions, config);
     config.RatingPlusOne = FGame->RatingPlusOne();
-    config.TimerAll = FTimer.FullTime;
-    config.TimerWarn = FTimer.WarnTime;
-    config.WayWarn = FTimer.WayWarn;
-    config.WayEnd = FTimer.WayEnd;
-    config.PlayWarn = FTimer.PlayWarn;
-    config.PlayEnd = FTimer.PlayEnd;
     SaveProgramConfig(ConfigPath(), config);
 }
 
@@ -233,12 +217,16 @@ bool TFormMain::SaveChangesPrompt() {
     return true;
 }
 
+void TFormMain::GiveCountOptions(TVemoData& game) const {
+    game.SetRatingPlusOne(SettPanel->RatingPlusOne());
+    game.SetHiRating(FActions->Checked(ActHiRating));
+    game.SetSortByRating(FActions->Checked(ActSortByRating));
+    game.SetDepositScore(FActions->Checked(ActDeposEnable));
+}
+
 std::unique_ptr<TVemoData> TFormMain::NewGameObject() const {
     auto game = std::make_unique<TVemoData>();
-    game->SetRatingPlusOne(SettPanel->RatingPlusOne());
-    game->SetHiRating(FActions->Checked(ActHiRating));
-    game->SetSortByRating(FActions->Checked(ActSortByRating));
-    game->SetDepositScore(FActions->Checked(ActDeposEnable));
+    GiveCountOptions(*game);
     return game;
 }
 
@@ -470,7 +458,7 @@ void TFormMain::GroupsBoxChange(int index) {
 // ---- Timer ----
 
 void TFormMain::ActTimerStopExecute() {
-    FTimer.Reset();
+    FTimer.Reset(FConfig.TimerAll);
     FTimerDisplay->SetText(QString::fromStdString(TimerDisplayText(FTimer.Remaining)));
     FTimerDisplay->SetWarned(false);
 }

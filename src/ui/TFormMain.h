@@ -83,7 +83,8 @@ private:
     // False when the user cancelled.
     bool SaveChangesPrompt();
     bool WriteGame(const QString& path);
-    // A new game object carrying the count options the window shows.
+    // The four count parameters of the game follow the options the window shows.
+    void GiveCountOptions(TVemoData& game) const;
     std::unique_ptr<TVemoData> NewGameObject() const;
     void ShowEmptyGame();
     bool LoadGame(const QString& path);
@@ -99,8 +100,10 @@ private:
     StartupOptions FOptions;
     std::unique_ptr<TVemoData> FGame;
     GameFiles FFiles;
-    // What Vemo.cfg holds for parts that keep it unchanged (the user name,
-    // the championship settings); rewritten with the live options on close.
+    // Vemo.cfg as loaded. The values that no control shows live here: the
+    // timer's settings, the association flag, the user name and the
+    // championship settings; the options shown by actions are taken from
+    // them when the file is written.
     ProgramConfig FConfig;
     TimerFields FTimer;
     bool FUpdating = false;

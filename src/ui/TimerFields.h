@@ -1,24 +1,19 @@
-// The discussion timer's settings and state as the main window keeps them:
-// what Vemo.cfg stores, and the countdown's running flag and remaining time.
+// The discussion timer's countdown as the main window keeps it. Its
+// settings (full and warning time, the sounds) are values of the program's
+// configuration, kept with it.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 struct TimerFields {
-    uint16_t FullTime = 0;   // seconds the countdown starts from
-    uint16_t WarnTime = 0;   // remaining seconds at which the warning comes
-    std::string WayWarn;     // warning sound file
-    std::string WayEnd;      // end sound file
-    bool PlayWarn = false;
-    bool PlayEnd = false;
     bool Running = false;
-    uint16_t Remaining = 0;
+    uint16_t Remaining = 0;  // seconds
 
     // Stop and reset: the countdown stands still at the full time.
-    void Reset() {
+    void Reset(uint16_t fullTime) {
         Running = false;
-        Remaining = FullTime;
+        Remaining = fullTime;
     }
 };
 
