@@ -1,9 +1,9 @@
 // The inputs kept for the readers: the fuzz seeds, and under regressions/
 // hostile files (counts and lengths far beyond the file) and whatever input
 // fuzzing ever found a fault with. Each goes to both readers, which must
-// read it or refuse it
-// with the program's own error; a crash, a foreign exception or a file that
-// reads back differently after saving fails the test.
+// read it or refuse it with the program's own error; a crash, a foreign
+// exception or a file that reads back differently after saving fails the
+// test.
 #include "ReaderDrivers.h"
 
 #include <gtest/gtest.h>
