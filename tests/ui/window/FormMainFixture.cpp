@@ -109,10 +109,9 @@ QStringList FormMainTest::RowTexts(int row, int count) const {
 
 int FormMainTest::HeaderRows() const {
     const QAbstractItemModel* model = Grid()->model();
-    const int lastColumn = model->columnCount() - 1;
     int rows = 0;
-    while (rows < model->rowCount() && model->index(rows, lastColumn).data(GameTableModel::FixedRole).toBool()) ++rows;
-    return rows;
+    while (rows < model->rowCount() && !model->index(rows, 0).data(GameTableModel::TeamHeaderRole).toBool()) ++rows;
+    return rows + 1;
 }
 
 QStringList FormMainTest::TeamOrder(int nameColumn) const {

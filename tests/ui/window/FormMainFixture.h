@@ -50,7 +50,7 @@ protected:
     QString Cell(int column, int row) const;
     // The texts of one row across the first `count` columns.
     QStringList RowTexts(int row, int count) const;
-    // Rows of the grid that are headers (fixed in the question columns).
+    // Rows of the grid that are headers: down to the team columns' titles.
     int HeaderRows() const;
     // The names of the teams from the first team row down (column `nameColumn`).
     QStringList TeamOrder(int nameColumn = 1) const;
