@@ -4,7 +4,6 @@
 // the drawn and the text grid.
 #include "FormMainFixture.h"
 
-#include "GameBuilder.h"
 #include "VemoData.h"
 
 #include <QAbstractButton>
@@ -110,27 +109,6 @@ TEST_F(FormMainTableTest, DoubleClickTogglesTheCurrentAnswerAndRecounts) {
     DoubleClickCell(8, 4);
     EXPECT_EQ(Cell(8, 4), QStringLiteral("-"));
     EXPECT_EQ(Form().Game().TeamByNumber(2)->Mark(2), 0);
-}
-
-TEST_F(FormMainTableTest, ATogglePassingATeamMovesItsRow) {
-    OpenThreeTeams();
-    DoubleClickCell(8, 4);
-    DoubleClickCell(9, 4);
-    DoubleClickCell(10, 4);
-    EXPECT_EQ(TeamOrder(), (QStringList{"T3", "T2", "T1"}));
-}
-
-TEST_F(FormMainTableTest, DoubleClickOnAHeaderTogglesTheCellThatWasCurrent) {
-    OpenThreeTeams();
-    const TVemoData& game = Form().Game();
-    ClickCell(8, 4);
-    DoubleClickCell(10, 0);
-    EXPECT_EQ(game.TeamByNumber(2)->Mark(2), 1);
-    EXPECT_EQ(game.TeamByNumber(2)->Mark(4), 0);
-
-    DoubleClickCell(1, 3);
-    EXPECT_EQ(game.TeamByNumber(2)->Mark(2), 0);
-    EXPECT_EQ(MarksText(*game.TeamByNumber(1)), "++-+-");
 }
 
 TEST_F(FormMainTableTest, WholeQuestionCommandsChangeTheCurrentColumn) {
