@@ -20,7 +20,7 @@ build: bootstrap configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/bin/vemoctl standings examples/demo.qgm
+	$(BUILD)/bin/VeMo -open examples/demo.qgm
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -2,11 +2,11 @@
 // the tour in view (or the game's name) and the game's file.
 #pragma once
 
+#include "ProgramTitle.h"
+
 #include <QString>
 
 class TVemoData;
-
-inline const QString kProgramTitle = QStringLiteral("ВеМо 2007");
 
 // "ВеМо 2007 - " + the tour's name + " (" + file + ")"; the parentheses
 // stay, empty, for a game that has no file yet.

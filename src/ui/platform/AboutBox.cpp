@@ -4,6 +4,7 @@
 #include "AboutBox.h"
 
 #include "ProgramPicture.h"
+#include "ProgramTitle.h"
 #include "Version.h"
 
 #include <QDialogButtonBox>
@@ -34,7 +35,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), FTimer(new QTimer(this)
     picture->setObjectName(QStringLiteral("ProgramIcon"));
     connect(picture, &ProgramPicture::clicked, this, &QDialog::accept);
 
-    QLabel* productName = NamedLabel(QStringLiteral("ProductName"), QStringLiteral("ВеМо 2007"), this);
+    QLabel* productName = NamedLabel(QStringLiteral("ProductName"), kProgramTitle, this);
     QFont nameFont = productName->font();
     nameFont.setBold(true);
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);

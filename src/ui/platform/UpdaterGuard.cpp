@@ -4,6 +4,7 @@
 
 #include "Dialogs.h"
 #include "LockDirectory.h"
+#include "ProgramTitle.h"
 
 #include <QLockFile>
 
@@ -21,6 +22,6 @@ bool StopForRunningUpdater() {
     if (!UpdaterIsRunning()) return false;
     AppDialogs().InfoBox(QStringLiteral("Программа обновления не может быть запущена.\r"
                                         "Закройте окно программы \"Обновление ВеМо 2007\""),
-                         QStringLiteral("ВеМо 2007"));
+                         kProgramTitle);
     return true;
 }

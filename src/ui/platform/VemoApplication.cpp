@@ -3,21 +3,15 @@
 // one counts as handled and the event loop goes on.
 #include "VemoApplication.h"
 
-#include "AnsiText.h"
-#include "Dialogs.h"
 #include "Errors.h"
 #include "FileAssociation.h"
+#include "GeneralError.h"
+#include "ProgramTitle.h"
 
 #include <exception>
 
-namespace {
-
-const QString kTitle = QStringLiteral("ВеМо 2007");
-
-}  // namespace
-
 VemoApplication::VemoApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName(kTitle);
+    setApplicationName(kProgramTitle);
     setDesktopFileName(FileAssociation::DesktopEntryId());
 }
 
@@ -25,11 +19,11 @@ bool VemoApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const Exception& error) {
-        AppDialogs().ErrorBox(FromAnsi(error.what()), kTitle);
+        ShowGeneralError(error);
     } catch (const std::exception& error) {
-        AppDialogs().ErrorBox(QString::fromLocal8Bit(error.what()), kTitle);
+        ShowGeneralError(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        AppDialogs().ErrorBox(QStringLiteral("Неизвестная ошибка"), kTitle);
+        ShowGeneralError(QStringLiteral("Неизвестная ошибка"));
     }
     return true;
 }
