@@ -2,6 +2,7 @@
 // checked on a grabbed image.
 #include "GameBuilder.h"
 #include "GameTable.h"
+#include "TestApplication.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -12,16 +13,8 @@
 
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "test_ui_table";
-    static char* argv[] = {name, nullptr};
-    static auto* app = new QApplication(argc, argv);
-    return *app;
-}
-
 struct WithApp {
-    WithApp() { App(); }
+    WithApp() { TestApplication(); }
 };
 
 // A shown table over a counted game that recounts and rebuilds after every
@@ -169,7 +162,7 @@ TEST(GameTable, SwitchingTheFormKeepsTheCurrentCell) {
 }
 
 TEST(GameTable, AnEmptyGameHidesTheTable) {
-    App();
+    TestApplication();
     GameTable table;
     TVemoData empty;
     TableOptions options;

@@ -2,7 +2,7 @@
 
 #include "GameBuilder.h"
 #include "GameTableModel.h"
-#include "VemoApplication.h"
+#include "TestApplication.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -14,18 +14,8 @@
 
 namespace {
 
-// One application per test process, never destroyed: Qt must not be torn
-// down by static destructors after the tests have run.
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "test_ui";
-    static char* argv[] = {name, nullptr};
-    static auto* application = new VemoApplication(argc, argv);
-    (void)application;
-}
-
 ScriptedDialogs& InstallDialogs() {
-    EnsureApplication();
+    TestApplication();
     return ScriptedDialogs::Install();
 }
 

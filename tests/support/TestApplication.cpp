@@ -4,7 +4,7 @@
 
 VemoApplication& TestApplication() {
     static int argc = 1;
-    static char name[] = "test_ui_platform";
+    static char name[] = "vemo-test";
     static char* argv[] = {name, nullptr};
     static auto* application = new VemoApplication(argc, argv);
     return *application;

@@ -1,4 +1,4 @@
-// The application object the platform tests run in, created on first use.
+// The application object window tests run in, created on first use.
 #pragma once
 
 #include "VemoApplication.h"
