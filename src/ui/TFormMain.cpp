@@ -140,10 +140,14 @@ void TFormMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    try {
-        SaveConfiguration();
-    } catch (const Exception& error) {
-        ShowGeneralError(error);
+    // A window never shown (started for automation) has not read the
+    // configuration; writing it would replace the user's with the defaults.
+    if (FShownOnce) {
+        try {
+            SaveConfiguration();
+        } catch (const Exception& error) {
+            ShowGeneralError(error);
+        }
     }
     FTable->Clear();
     FGame = std::make_unique<TVemoData>();

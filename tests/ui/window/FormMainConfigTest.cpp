@@ -55,6 +55,17 @@ TEST_F(FormMainConfigTest, ClosingWritesTheFileEvenWithoutChanges) {
     EXPECT_EQ(WrittenConfig(), ProgramConfig{});
 }
 
+TEST_F(FormMainConfigTest, AWindowNeverShownLeavesTheFileAlone) {
+    ProgramConfig mine;
+    mine.TimerAll = 90;
+    SaveProgramConfig(ConfigFile(), mine);
+    StartupOptions options;
+    options.embedding = true;
+    TFormMain hidden(options);
+    EXPECT_TRUE(hidden.close());
+    EXPECT_EQ(WrittenConfig(), mine);
+}
+
 TEST_F(FormMainConfigTest, OptionsChangedInOneRunAreThereInTheNext) {
     Start();
     for (const char* check : {"CheckOutCapt", "CheckOutTown", "CheckGraphTable", "CheckAutoCount", "ChooseRating1"})
