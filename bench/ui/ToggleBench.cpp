@@ -1,25 +1,13 @@
 // One double click in the game table until the table is painted again:
 // toggle, recount, rebuild of the matrix, repaint of the visible grid.
-#include "GameBuilder.h"
+#include "DoubleClickBench.h"
 #include "GameTable.h"
-
-#include <QApplication>
-#include <QTableView>
-#include <QTest>
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
 void Toggle(benchmark::State& state) {
-    const int teams = static_cast<int>(state.range(0));
-    const int questions = static_cast<int>(state.range(1));
-    const bool graphic = state.range(2) != 0;
-    std::mt19937 random(7);
-    RandomGameShape shape;
-    shape.teams = teams;
-    shape.tours = {questions};
-    auto game = MakeRandomGame(random, shape);
+    const bool graphic = ArgumentGraphic(state);
+    auto game = ArgumentGame(state);
     game->SetRatingPlusOne(true);
     game->SetHiRating(true);
 
@@ -35,21 +23,9 @@ void Toggle(benchmark::State& state) {
     table.SetGraphic(graphic);
     table.show();
     QTest::qWaitForWindowExposed(&table);
-    QTableView* grid = graphic ? table.GraphicGrid() : table.TextGrid();
-    const QPoint cell = grid->visualRect(grid->model()->index(5, 10)).center();
-
-    for (auto _ : state) {
-        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
-        grid->viewport()->repaint();
-    }
-    state.SetLabel(graphic ? "graphic" : "text");
+    TimeDoubleClicks(state, graphic ? table.GraphicGrid() : table.TextGrid());
 }
 
 }  // namespace
 
-BENCHMARK(Toggle)
-    ->Args({1000, 48, 1})
-    ->Args({1000, 48, 0})
-    ->Args({5000, 90, 1})
-    ->Args({5000, 90, 0})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(Toggle)->Apply(ToggleSizes);
