@@ -1,12 +1,12 @@
 #include "ReaderDrivers.h"
 
-#include "CheckedArithmetic.h"
-#include "Errors.h"
-#include "FileIO.h"
-#include "LumCipher.h"
-#include "LumSettings.h"
-#include "ProgramConfig.h"
-#include "VemoData.h"
+#include "settings/CheckedArithmetic.h"
+#include "base/Errors.h"
+#include "base/FileIO.h"
+#include "settings/LumCipher.h"
+#include "settings/LumSettings.h"
+#include "settings/ProgramConfig.h"
+#include "model/VemoData.h"
 
 #include <filesystem>
 #include <memory>

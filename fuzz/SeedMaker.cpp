@@ -3,9 +3,9 @@
 // game file tests' own builder, and valid parameter files. Run as
 // `make_fuzz_seeds <folder>`; the results are kept under fuzz/seeds/.
 #include "GameFileBytes.h"
-#include "LumSettings.h"
-#include "LumSettingsFile.h"
-#include "ProgramConfig.h"
+#include "settings/LumSettings.h"
+#include "settings/LumSettingsFile.h"
+#include "settings/ProgramConfig.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,8 +1,8 @@
 // Writes the sample tournament examples/demo.qgm: 24 invented teams in two
 // leagues, three tours of twelve questions of varied difficulty, a few
 // deposits. Seeded, so the file is the same on every run.
-#include "TransCodes.h"
-#include "VemoData.h"
+#include "base/TransCodes.h"
+#include "model/VemoData.h"
 
 #include <array>
 #include <cstdio>

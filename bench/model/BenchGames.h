@@ -1,7 +1,7 @@
 // The games the model benchmarks run on: seeded, so every run measures the same.
 #pragma once
 
-#include "GameBuilder.h"
+#include "support/GameBuilder.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 // CountResult of the program beside the literal count, at 100, 1000 and
 // 5000 teams over 36 and 90 questions, under several count options.
 #include "BenchGames.h"
-#include "LiteralCount.h"
+#include "support/LiteralCount.h"
 
 #include <benchmark/benchmark.h>
 

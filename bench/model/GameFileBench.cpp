@@ -1,6 +1,6 @@
 // Saving and loading a 5000-team, 90-question game.
 #include "BenchGames.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 #include <benchmark/benchmark.h>
 

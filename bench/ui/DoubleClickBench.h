@@ -3,7 +3,7 @@
 // timed double click on an answer cell until the grid is painted again.
 #pragma once
 
-#include "GameBuilder.h"
+#include "support/GameBuilder.h"
 
 #include <QTableView>
 #include <QTest>

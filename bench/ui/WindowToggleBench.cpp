@@ -2,8 +2,8 @@
 // tail (modified, count, rebuild of the table, the selectors and the title)
 // until the grid is painted again.
 #include "DoubleClickBench.h"
-#include "TFormMain.h"
-#include "TempDir.h"
+#include "ui/TFormMain.h"
+#include "support/TempDir.h"
 
 #include <QAction>
 

@@ -1,6 +1,6 @@
-#include "GameJson.h"
+#include "app/GameJson.h"
 
-#include "TransCodes.h"
+#include "base/TransCodes.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 // The game as one JSON object, for scripts that publish or check results.
 #pragma once
 
-#include "VemoData.h"
+#include "model/VemoData.h"
 
 #include <string>
 

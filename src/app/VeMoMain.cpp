@@ -1,10 +1,10 @@
 // The VeMo program: one instance per user, and none while the updater runs.
 // The main window runs the rest of the start when it is first shown.
-#include "CommandLine.h"
-#include "SingleInstance.h"
-#include "TFormMain.h"
-#include "UpdaterGuard.h"
-#include "VemoApplication.h"
+#include "ui/platform/CommandLine.h"
+#include "ui/platform/SingleInstance.h"
+#include "ui/TFormMain.h"
+#include "ui/platform/UpdaterGuard.h"
+#include "ui/platform/VemoApplication.h"
 
 int main(int argc, char* argv[]) {
     VemoApplication application(argc, argv);

@@ -1,10 +1,10 @@
 // vemoctl: the game files from the command line, for scripts that publish
 // or check results. Texts on stdout are UTF-8 with LF line ends.
-#include "Errors.h"
-#include "FileIO.h"
-#include "GameJson.h"
-#include "TransCodes.h"
-#include "VemoData.h"
+#include "base/Errors.h"
+#include "base/FileIO.h"
+#include "app/GameJson.h"
+#include "base/TransCodes.h"
+#include "model/VemoData.h"
 
 #include <iostream>
 #include <map>
@@ -94,10 +94,8 @@ void ApplyView(TVemoData& game, const std::map<std::string, int>& view) {
 
 void PrintStandings(TVemoData& game) {
     game.CountResult();
-    std::vector<const TTeamData*> rows(static_cast<std::size_t>(game.ActiveTeamCount()));
-    for (int i = 0; i < game.ActiveTeamCount(); ++i) rows[game.ActiveTeam(i)->SortPos] = game.ActiveTeam(i);
     std::cout << "pos\tplace\tnumber\tname\ttown\tscore\tratscore\ttaken\n";
-    for (const TTeamData* t : rows) {
+    for (const TTeamData* t : game.TeamsInCountedOrder()) {
         std::cout << t->SortPos << '\t' << t->Place << '\t' << t->Number << '\t' << TransCodes::AnsiToUtf8(t->Name)
                   << '\t' << TransCodes::AnsiToUtf8(t->Town) << '\t' << t->Score << '\t' << t->RatScore << '\t'
                   << t->TotalTaken << '\n';

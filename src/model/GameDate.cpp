@@ -1,6 +1,6 @@
-#include "GameDate.h"
+#include "model/GameDate.h"
 
-#include "Errors.h"
+#include "base/Errors.h"
 
 #include <array>
 

@@ -1,11 +1,11 @@
 // The game file (.qgm): reading of the six known versions, writing of the
 // current one. All integers are little-endian; the older versions keep
 // their texts in code page 866.
-#include "ByteStream.h"
-#include "Errors.h"
-#include "FileIO.h"
-#include "TransCodes.h"
-#include "VemoData.h"
+#include "base/ByteStream.h"
+#include "base/Errors.h"
+#include "base/FileIO.h"
+#include "base/TransCodes.h"
+#include "model/VemoData.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "TeamData.h"
+#include "model/TeamData.h"
 
-#include "VemoData.h"
+#include "model/VemoData.h"
 
 uint8_t TTeamData::Mark(int q) const {
     if (!FOwner) return 0;

@@ -6,7 +6,7 @@
 // by the same keys gives exactly that result in O(n log n): first by the
 // two numeric keys, then, only inside runs of teams equal in both, by the
 // descending lists of the ratings of their taken questions.
-#include "VemoData.h"
+#include "model/VemoData.h"
 
 #include <algorithm>
 #include <numeric>
@@ -172,4 +172,11 @@ void TVemoData::CountResult() {
         team->Place = tied ? ranked[k - 1].team->Place : static_cast<int32_t>(k + 1);
         team->SortPos = static_cast<int32_t>(k);
     }
+}
+
+TeamArrayType TVemoData::TeamsInCountedOrder() const {
+    TeamArrayType order = TeamsInView();
+    std::stable_sort(order.begin(), order.end(),
+                     [](const TTeamData* a, const TTeamData* b) { return a->SortPos < b->SortPos; });
+    return order;
 }

@@ -1,6 +1,6 @@
-#include "VemoData.h"
+#include "model/VemoData.h"
 
-#include "Errors.h"
+#include "base/Errors.h"
 
 #include <algorithm>
 

@@ -5,9 +5,9 @@
 // whole game).
 #pragma once
 
-#include "GameDate.h"
-#include "GroupData.h"
-#include "TeamData.h"
+#include "model/GameDate.h"
+#include "model/GroupData.h"
+#include "model/TeamData.h"
 
 #include <cstdint>
 #include <memory>
@@ -115,6 +115,10 @@ public:
     int TeamTakenCountByNumber(int number) const;
     void CountRatings();
     void CountResult();
+    // The teams in view in the order of the last count (by SortPos). Every
+    // team is listed once even when the places are stale (teams with equal
+    // or foreign SortPos keep their order in view).
+    TeamArrayType TeamsInCountedOrder() const;
 
     // The game file. LoadFromFile expects a freshly created game.
     bool LoadFromFile(const std::string& fileName);

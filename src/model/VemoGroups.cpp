@@ -1,8 +1,8 @@
 // Group operations: teams in view are all teams, or the teams whose group
 // has the name of the current group.
-#include "VemoData.h"
+#include "model/VemoData.h"
 
-#include "Errors.h"
+#include "base/Errors.h"
 
 #include <algorithm>
 

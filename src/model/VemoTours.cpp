@@ -1,9 +1,9 @@
 // Tour operations: the questions of a game are consecutive tours, and every
 // team's marks move with the questions when tours are resized, removed or
 // exchanged.
-#include "VemoData.h"
+#include "model/VemoData.h"
 
-#include "Errors.h"
+#include "base/Errors.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,4 +1,4 @@
-#include "CheckedArithmetic.h"
+#include "settings/CheckedArithmetic.h"
 
 #include <limits>
 

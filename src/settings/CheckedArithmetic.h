@@ -4,7 +4,7 @@
 // it is an error instead.
 #pragma once
 
-#include "Errors.h"
+#include "base/Errors.h"
 
 #include <cstddef>
 #include <cstdint>

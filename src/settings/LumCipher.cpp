@@ -1,6 +1,6 @@
-#include "LumCipher.h"
+#include "settings/LumCipher.h"
 
-#include "CheckedArithmetic.h"
+#include "settings/CheckedArithmetic.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "LumSettings.h"
+#include "settings/LumSettings.h"
 
-#include "FileIO.h"
-#include "LumSettingsFile.h"
-#include "TransCodes.h"
+#include "base/FileIO.h"
+#include "settings/LumSettingsFile.h"
+#include "base/TransCodes.h"
 
 #include <fstream>
 

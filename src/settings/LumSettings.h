@@ -3,8 +3,8 @@
 // refuse another key, or a file whose length has changed.
 #pragma once
 
-#include "LumParam.h"
-#include "LumSettingsError.h"
+#include "settings/LumParam.h"
+#include "settings/LumSettingsError.h"
 
 #include <cstdint>
 #include <string>

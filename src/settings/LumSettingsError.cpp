@@ -1,6 +1,6 @@
-#include "LumSettingsError.h"
+#include "settings/LumSettingsError.h"
 
-#include "LumSettings.h"
+#include "settings/LumSettings.h"
 
 #include <string>
 

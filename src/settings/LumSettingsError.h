@@ -2,7 +2,7 @@
 // callers which of the store's refusals it is.
 #pragma once
 
-#include "Errors.h"
+#include "base/Errors.h"
 
 #include <cstdint>
 

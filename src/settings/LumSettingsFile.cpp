@@ -1,10 +1,10 @@
-#include "LumSettingsFile.h"
+#include "settings/LumSettingsFile.h"
 
-#include "ByteStream.h"
-#include "CheckedArithmetic.h"
-#include "LumCipher.h"
-#include "LumSettingsError.h"
-#include "LumValueText.h"
+#include "base/ByteStream.h"
+#include "settings/CheckedArithmetic.h"
+#include "settings/LumCipher.h"
+#include "settings/LumSettingsError.h"
+#include "settings/LumValueText.h"
 
 namespace {
 

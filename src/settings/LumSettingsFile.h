@@ -3,7 +3,7 @@
 // scrambled value text), little-endian, without padding.
 #pragma once
 
-#include "LumParam.h"
+#include "settings/LumParam.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "LumValueText.h"
+#include "settings/LumValueText.h"
 
-#include "Errors.h"
+#include "base/Errors.h"
 
 #include <algorithm>
 #include <charconv>

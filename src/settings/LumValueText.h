@@ -2,7 +2,7 @@
 // its kind, and the way back.
 #pragma once
 
-#include "LumParam.h"
+#include "settings/LumParam.h"
 
 #include <string>
 #include <string_view>

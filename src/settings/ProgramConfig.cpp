@@ -1,7 +1,7 @@
-#include "ProgramConfig.h"
+#include "settings/ProgramConfig.h"
 
-#include "FileIO.h"
-#include "LumSettings.h"
+#include "base/FileIO.h"
+#include "settings/LumSettings.h"
 
 #include <algorithm>
 #include <filesystem>

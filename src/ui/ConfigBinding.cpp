@@ -1,6 +1,6 @@
-#include "ConfigBinding.h"
+#include "ui/ConfigBinding.h"
 
-#include "MainActions.h"
+#include "ui/MainActions.h"
 
 namespace {
 

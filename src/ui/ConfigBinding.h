@@ -2,7 +2,7 @@
 // main window, so that loading and saving the configuration walk one list.
 #pragma once
 
-#include "ProgramConfig.h"
+#include "settings/ProgramConfig.h"
 
 class MainActions;
 

@@ -1,8 +1,8 @@
-#include "GameFiles.h"
+#include "ui/GameFiles.h"
 
-#include "Dialogs.h"
-#include "Errors.h"
-#include "VemoData.h"
+#include "ui/platform/Dialogs.h"
+#include "base/Errors.h"
+#include "model/VemoData.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
-#include "GameSelectors.h"
+#include "ui/GameSelectors.h"
 
-#include "AnsiText.h"
-#include "VemoData.h"
+#include "ui/platform/AnsiText.h"
+#include "model/VemoData.h"
 
 SelectorItems TourSelector(const TVemoData& game) {
     SelectorItems tours;

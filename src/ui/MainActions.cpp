@@ -1,6 +1,6 @@
-#include "MainActions.h"
+#include "ui/MainActions.h"
 
-#include "TFormMain.h"
+#include "ui/TFormMain.h"
 
 #include <QAction>
 #include <QIcon>

@@ -4,7 +4,7 @@
 // handler and stays disabled, whatever the window asks.
 #pragma once
 
-#include "ActionId.h"
+#include "ui/ActionId.h"
 
 #include <QList>
 

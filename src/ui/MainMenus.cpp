@@ -1,6 +1,6 @@
-#include "MainMenus.h"
+#include "ui/MainMenus.h"
 
-#include "MainActions.h"
+#include "ui/MainActions.h"
 
 #include <QMainWindow>
 #include <QMenuBar>

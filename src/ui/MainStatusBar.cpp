@@ -1,6 +1,6 @@
-#include "MainStatusBar.h"
+#include "ui/MainStatusBar.h"
 
-#include "Version.h"
+#include "ui/platform/Version.h"
 
 #include <QDate>
 #include <QLabel>

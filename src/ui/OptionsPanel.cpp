@@ -1,8 +1,8 @@
-#include "OptionsPanel.h"
+#include "ui/OptionsPanel.h"
 
-#include "Dialogs.h"
-#include "GameSelectors.h"
-#include "MainActions.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/GameSelectors.h"
+#include "ui/MainActions.h"
 
 #include <QAction>
 #include <QButtonGroup>

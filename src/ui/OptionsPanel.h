@@ -3,7 +3,7 @@
 // and display options, each bound to its action.
 #pragma once
 
-#include "ActionId.h"
+#include "ui/ActionId.h"
 
 #include <QFrame>
 

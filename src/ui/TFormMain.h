@@ -5,11 +5,11 @@
 // own; this class wires them to the game.
 #pragma once
 
-#include "CommandLine.h"
-#include "GameFiles.h"
-#include "GameTable.h"
-#include "ProgramConfig.h"
-#include "TimerFields.h"
+#include "ui/platform/CommandLine.h"
+#include "ui/GameFiles.h"
+#include "ui/table/GameTable.h"
+#include "settings/ProgramConfig.h"
+#include "ui/TimerFields.h"
 
 #include <QMainWindow>
 

@@ -1,4 +1,4 @@
-#include "TimerDisplay.h"
+#include "ui/TimerDisplay.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "TimerFields.h"
+#include "ui/TimerFields.h"
 
 std::string TimerDisplayText(int seconds) {
     std::string text = std::to_string(seconds);

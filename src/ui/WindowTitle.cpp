@@ -1,7 +1,7 @@
-#include "WindowTitle.h"
+#include "ui/WindowTitle.h"
 
-#include "AnsiText.h"
-#include "VemoData.h"
+#include "ui/platform/AnsiText.h"
+#include "model/VemoData.h"
 
 QString GameWindowTitle(const TVemoData& game, const QString& currentFile) {
     return kProgramTitle + QStringLiteral(" - ") + FromAnsi(game.CurrentTourName()) + QStringLiteral(" (") +

@@ -2,7 +2,7 @@
 // the tour in view (or the game's name) and the game's file.
 #pragma once
 
-#include "ProgramTitle.h"
+#include "ui/platform/ProgramTitle.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // vemoctl from the outside: its output formats and its errors.
-#include "GameBuilder.h"
-#include "TempDir.h"
-#include "TransCodes.h"
+#include "support/GameBuilder.h"
+#include "support/TempDir.h"
+#include "base/TransCodes.h"
 
 #include <gtest/gtest.h>
 

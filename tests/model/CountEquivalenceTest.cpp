@@ -1,8 +1,8 @@
 // The fast count against the literal one on many seeded random games:
 // every combination of the four count parameters, tour and group views,
 // cut windows, ties and deposits.
-#include "GameBuilder.h"
-#include "LiteralCount.h"
+#include "support/GameBuilder.h"
+#include "support/LiteralCount.h"
 
 #include <gtest/gtest.h>
 

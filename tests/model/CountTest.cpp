@@ -1,6 +1,6 @@
 // The count rules: ratings, scores, tie-breaks and places.
-#include "GameBuilder.h"
-#include "VemoData.h"
+#include "support/GameBuilder.h"
+#include "model/VemoData.h"
 
 #include <gtest/gtest.h>
 
@@ -177,4 +177,23 @@ TEST(Count, ParameterSettersRecountOnlyOnChange) {
     EXPECT_EQ(game->TeamByIndex(0)->RatScore, 99);
     game->SetRatingPlusOne(true);
     EXPECT_EQ(game->TeamByIndex(0)->RatScore, 2);
+}
+
+TEST(Count, TeamsInCountedOrderFollowTheLastCountAndSurviveStalePlaces) {
+    auto game = Counted({3}, {"+--", "+++", "++-", "---"}, true, false);
+    auto numbers = [&] {
+        std::vector<int> n;
+        for (const TTeamData* t : game->TeamsInCountedOrder()) n.push_back(t->Number);
+        return n;
+    };
+    EXPECT_EQ(numbers(), (std::vector<int>{2, 3, 1, 4}));
+
+    // A group chosen without a count leaves places of the whole game
+    // behind; every team of the group is still listed once.
+    game->TeamByIndex(1)->SetGroup(game->GroupNamed("A"));
+    game->TeamByIndex(3)->SetGroup(game->GroupNamed("A"));
+    game->SetCurrentGroup(1);
+    EXPECT_EQ(numbers(), (std::vector<int>{2, 4}));
+    game->TeamByIndex(3)->SortPos = game->TeamByIndex(1)->SortPos;
+    EXPECT_EQ(numbers(), (std::vector<int>{2, 4}));
 }

@@ -1,5 +1,5 @@
-#include "Errors.h"
-#include "GameDate.h"
+#include "base/Errors.h"
+#include "model/GameDate.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Reading game files of every version from bytes the tests assemble.
-#include "Errors.h"
-#include "GameBuilder.h"
+#include "base/Errors.h"
+#include "support/GameBuilder.h"
 #include "GameFileBytes.h"
-#include "TempDir.h"
-#include "TransCodes.h"
-#include "VemoData.h"
+#include "support/TempDir.h"
+#include "base/TransCodes.h"
+#include "model/VemoData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Writing game files: the exact bytes, round trips, and failures that must
 // leave the previous file intact.
-#include "Errors.h"
-#include "GameBuilder.h"
+#include "base/Errors.h"
+#include "support/GameBuilder.h"
 #include "GameFileBytes.h"
-#include "TempDir.h"
-#include "VemoData.h"
+#include "support/TempDir.h"
+#include "model/VemoData.h"
 
 #include <gtest/gtest.h>
 

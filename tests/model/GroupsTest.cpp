@@ -1,6 +1,6 @@
 // Groups: membership by name, deletion and the current group.
-#include "GameBuilder.h"
-#include "VemoData.h"
+#include "support/GameBuilder.h"
+#include "model/VemoData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Teams and the two views: numbering, lookup, window-relative marks, copies.
-#include "Errors.h"
-#include "GameBuilder.h"
-#include "VemoData.h"
+#include "base/Errors.h"
+#include "support/GameBuilder.h"
+#include "model/VemoData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Tour operations move every team's marks with the questions.
-#include "GameBuilder.h"
-#include "VemoData.h"
+#include "support/GameBuilder.h"
+#include "model/VemoData.h"
 
 #include <gtest/gtest.h>
 

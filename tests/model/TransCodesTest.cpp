@@ -1,4 +1,4 @@
-#include "TransCodes.h"
+#include "base/TransCodes.h"
 
 #include <gtest/gtest.h>
 

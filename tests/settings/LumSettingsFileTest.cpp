@@ -1,10 +1,10 @@
 // Saving and loading the parameter file: what reaches the disk, what a
 // refused load leaves behind, and that a failed save never damages the
 // file it was to replace.
-#include "CheckedArithmetic.h"
-#include "LumSettings.h"
+#include "settings/CheckedArithmetic.h"
+#include "settings/LumSettings.h"
 #include "StoreError.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The parameter file byte by byte: check bytes, records and scrambling
 // against files worked out by hand, the kind byte, the value texts of each
 // kind, truncated files and the 32-bit limit of the check arithmetic.
-#include "CheckedArithmetic.h"
-#include "LumSettings.h"
+#include "settings/CheckedArithmetic.h"
+#include "settings/LumSettings.h"
 #include "SettingsBytes.h"
 #include "StoreError.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The parameter list in memory: adding, finding and getting, its limit and
 // its refusals.
-#include "LumSettings.h"
+#include "settings/LumSettings.h"
 #include "StoreError.h"
-#include "TransCodes.h"
+#include "base/TransCodes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The program configuration in Vemo.cfg: the defaults of a first start,
 // the 39 parameters written and read back, the order in which a damaged
 // file is applied up to its first fault, and the refusals.
-#include "LumSettings.h"
-#include "ProgramConfig.h"
+#include "settings/LumSettings.h"
+#include "settings/ProgramConfig.h"
 #include "StoreError.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "SettingsBytes.h"
 
-#include "LumCipher.h"
+#include "settings/LumCipher.h"
 
 std::string ByteString(std::initializer_list<int> bytes) {
     std::string result;

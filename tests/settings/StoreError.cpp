@@ -1,6 +1,6 @@
 #include "StoreError.h"
 
-#include "LumSettingsError.h"
+#include "settings/LumSettingsError.h"
 
 StoreError StoreErrorOf(const std::function<void()>& action) {
     try {

@@ -1,6 +1,6 @@
-#include "GameBuilder.h"
+#include "support/GameBuilder.h"
 
-#include "TransCodes.h"
+#include "base/TransCodes.h"
 
 std::unique_ptr<TVemoData> MakeGame(const std::vector<int>& tours, const std::vector<std::string>& marks) {
     auto game = std::make_unique<TVemoData>();

@@ -1,7 +1,7 @@
 // Games for tests and benchmarks, built through the model's own operations.
 #pragma once
 
-#include "VemoData.h"
+#include "model/VemoData.h"
 
 #include <memory>
 #include <random>

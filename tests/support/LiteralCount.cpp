@@ -1,4 +1,4 @@
-#include "LiteralCount.h"
+#include "support/LiteralCount.h"
 
 #include <algorithm>
 #include <functional>

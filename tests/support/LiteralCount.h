@@ -4,7 +4,7 @@
 // reference the fast count must agree with, and far too slow for large games.
 #pragma once
 
-#include "VemoData.h"
+#include "model/VemoData.h"
 
 // Writes Score, RatScore, TotalTaken, Place and SortPos of the teams in view.
 void LiteralCountResult(TVemoData& game);

@@ -3,7 +3,7 @@
 // question or file dialog fails the test instead of blocking it.
 #pragma once
 
-#include "Dialogs.h"
+#include "ui/platform/Dialogs.h"
 
 #include <QList>
 #include <QQueue>

@@ -1,6 +1,6 @@
 // One application per test process, never destroyed: Qt must not be torn
 // down by static destructors after the tests have run.
-#include "TestApplication.h"
+#include "support/TestApplication.h"
 
 VemoApplication& TestApplication() {
     static int argc = 1;

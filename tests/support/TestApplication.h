@@ -1,7 +1,7 @@
 // The application object window tests run in, created on first use.
 #pragma once
 
-#include "VemoApplication.h"
+#include "ui/platform/VemoApplication.h"
 
 #include <QByteArray>
 

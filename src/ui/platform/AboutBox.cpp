@@ -1,11 +1,11 @@
 // The About window. Its own timer closes it after the 31st tick of 100 ms,
 // so that as a splash it stays about three seconds; the count starts again
 // each time the window is shown.
-#include "AboutBox.h"
+#include "ui/platform/AboutBox.h"
 
-#include "ProgramPicture.h"
-#include "ProgramTitle.h"
-#include "Version.h"
+#include "ui/platform/ProgramPicture.h"
+#include "ui/platform/ProgramTitle.h"
+#include "ui/platform/Version.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 // The one place where core texts (Windows-1251) and window texts meet.
 #pragma once
 
-#include "TransCodes.h"
+#include "base/TransCodes.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // Reads the command line: "-open" and "-Embedding" are compared exactly, as
 // the desktop and the automation client write them; the automation switches
 // are matched the way the automation runtime matches its own switches.
-#include "CommandLine.h"
+#include "ui/platform/CommandLine.h"
 
 #include <array>
 #include <utility>

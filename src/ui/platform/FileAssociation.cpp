@@ -2,10 +2,10 @@
 // are computed once for writing, testing and removing, so the three always
 // agree. Writing only what differs keeps an unchanged association from
 // rebuilding the desktop's databases at every start.
-#include "FileAssociation.h"
+#include "ui/platform/FileAssociation.h"
 
-#include "AnsiText.h"
-#include "Errors.h"
+#include "ui/platform/AnsiText.h"
+#include "base/Errors.h"
 
 #include <QBuffer>
 #include <QDir>

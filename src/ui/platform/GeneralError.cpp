@@ -1,9 +1,9 @@
-#include "GeneralError.h"
+#include "ui/platform/GeneralError.h"
 
-#include "AnsiText.h"
-#include "Dialogs.h"
-#include "Errors.h"
-#include "ProgramTitle.h"
+#include "ui/platform/AnsiText.h"
+#include "ui/platform/Dialogs.h"
+#include "base/Errors.h"
+#include "ui/platform/ProgramTitle.h"
 
 void ShowGeneralError(const Exception& error) { ShowGeneralError(FromAnsi(error.what())); }
 

@@ -1,5 +1,5 @@
 // Lock files and the socket live in the user's runtime folder, private to him.
-#include "LockDirectory.h"
+#include "ui/platform/LockDirectory.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,5 +1,5 @@
 // The program directory: beside the executable, or $VEMO_PROGRAM_DIR.
-#include "ProgramDirectory.h"
+#include "ui/platform/ProgramDirectory.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 // Draws the picture to any size: a sheet with a three-by-three grid of
 // answers, taken ones green with "+", missed ones red with "-".
-#include "ProgramPicture.h"
+#include "ui/platform/ProgramPicture.h"
 
 #include <QMouseEvent>
 #include <QPainter>

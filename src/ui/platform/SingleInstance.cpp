@@ -1,9 +1,9 @@
 // The single-instance guard. The lock file decides who is first; the socket
 // only carries the raise request, so a socket left by a crashed instance is
 // simply replaced by the next first instance.
-#include "SingleInstance.h"
+#include "ui/platform/SingleInstance.h"
 
-#include "LockDirectory.h"
+#include "ui/platform/LockDirectory.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>

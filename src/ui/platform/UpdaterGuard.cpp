@@ -1,10 +1,10 @@
 // The updater guard: the updater holds its lock while its window is open;
 // a lock whose owner has died does not stop the program.
-#include "UpdaterGuard.h"
+#include "ui/platform/UpdaterGuard.h"
 
-#include "Dialogs.h"
-#include "LockDirectory.h"
-#include "ProgramTitle.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/LockDirectory.h"
+#include "ui/platform/ProgramTitle.h"
 
 #include <QLockFile>
 

@@ -1,12 +1,12 @@
 // The application object. Errors that no window catches (input/output,
 // settings store) end here and are shown to the user; the event that raised
 // one counts as handled and the event loop goes on.
-#include "VemoApplication.h"
+#include "ui/platform/VemoApplication.h"
 
-#include "Errors.h"
-#include "FileAssociation.h"
-#include "GeneralError.h"
-#include "ProgramTitle.h"
+#include "base/Errors.h"
+#include "ui/platform/FileAssociation.h"
+#include "ui/platform/GeneralError.h"
+#include "ui/platform/ProgramTitle.h"
 
 #include <exception>
 

@@ -1,4 +1,4 @@
 // The version is the CMake project version, handed in by the build.
-#include "Version.h"
+#include "ui/platform/Version.h"
 
 QString ProgramVersion() { return QStringLiteral(VEMO_VERSION); }

@@ -1,7 +1,7 @@
-#include "CellMatrix.h"
+#include "ui/table/CellMatrix.h"
 
-#include "TransCodes.h"
-#include "VemoData.h"
+#include "base/TransCodes.h"
+#include "model/VemoData.h"
 
 #include <algorithm>
 #include <array>

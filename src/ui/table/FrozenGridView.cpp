@@ -1,4 +1,4 @@
-#include "FrozenGridView.h"
+#include "ui/table/FrozenGridView.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>

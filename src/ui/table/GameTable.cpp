@@ -1,9 +1,9 @@
-#include "GameTable.h"
+#include "ui/table/GameTable.h"
 
-#include "FrozenGridView.h"
-#include "GameTableModel.h"
-#include "GridCellDelegate.h"
-#include "VemoData.h"
+#include "ui/table/FrozenGridView.h"
+#include "ui/table/GameTableModel.h"
+#include "ui/table/GridCellDelegate.h"
+#include "model/VemoData.h"
 
 #include <QStackedLayout>
 

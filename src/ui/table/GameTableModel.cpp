@@ -1,6 +1,6 @@
-#include "GameTableModel.h"
+#include "ui/table/GameTableModel.h"
 
-#include "AnsiText.h"
+#include "ui/platform/AnsiText.h"
 
 
 bool GameTableModel::Rebuild(TVemoData& game, TableOptions& options) {

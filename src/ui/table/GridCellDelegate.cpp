@@ -1,8 +1,8 @@
-#include "GridCellDelegate.h"
+#include "ui/table/GridCellDelegate.h"
 
-#include "FrozenGridView.h"
-#include "GameTableModel.h"
-#include "SignImages.h"
+#include "ui/table/FrozenGridView.h"
+#include "ui/table/GameTableModel.h"
+#include "ui/table/SignImages.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "SignImages.h"
+#include "ui/table/SignImages.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
 // The About window closes by itself on its 31st tick, at once on a click
 // on its picture, and counts anew each time it is shown.
-#include "AboutBox.h"
+#include "ui/platform/AboutBox.h"
 
-#include "TestApplication.h"
+#include "support/TestApplication.h"
 
 #include <QTest>
 #include <QTimer>

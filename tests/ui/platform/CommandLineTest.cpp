@@ -1,6 +1,6 @@
 // The command-line forms: which switches are recognised, where, and in
 // which letter case.
-#include "CommandLine.h"
+#include "ui/platform/CommandLine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The association files under a temporary $XDG_DATA_HOME: written with
 // their content, recognised, repaired, removed, and a failure reported.
-#include "FileAssociation.h"
+#include "ui/platform/FileAssociation.h"
 
-#include "Errors.h"
-#include "TempDir.h"
-#include "TestApplication.h"
+#include "base/Errors.h"
+#include "support/TempDir.h"
+#include "support/TestApplication.h"
 
 #include <QFile>
 #include <QImage>

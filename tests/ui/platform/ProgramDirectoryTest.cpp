@@ -1,7 +1,7 @@
 // The program directory: beside the executable, or where the variable says.
-#include "ProgramDirectory.h"
+#include "ui/platform/ProgramDirectory.h"
 
-#include "TestApplication.h"
+#include "support/TestApplication.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // the desktop makes it, so that no test meets the locks of a real session.
 #pragma once
 
-#include "TempDir.h"
-#include "TestApplication.h"
+#include "support/TempDir.h"
+#include "support/TestApplication.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // The single-instance guard between processes, with the real program: a
 // second start ends at once with success and asks the first to come to the
 // front, and the lock of a crashed instance does not block the next start.
-#include "SingleInstance.h"
+#include "ui/platform/SingleInstance.h"
 
 #include "RuntimeFolder.h"
 

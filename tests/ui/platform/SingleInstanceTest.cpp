@@ -1,7 +1,7 @@
 // The single-instance guard within one process: the first holds the name,
 // a later one is refused and its raise request reaches the first, and the
 // name is free again once the first has gone.
-#include "SingleInstance.h"
+#include "ui/platform/SingleInstance.h"
 
 #include "RuntimeFolder.h"
 

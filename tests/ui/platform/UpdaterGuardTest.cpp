@@ -1,9 +1,9 @@
 // A running updater, seen through its lock, stops the start with the
 // message; without it, or after it, the program starts silently.
-#include "UpdaterGuard.h"
+#include "ui/platform/UpdaterGuard.h"
 
 #include "RuntimeFolder.h"
-#include "ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QLockFile>
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 // An exception thrown from an event handler reaches the general error box,
 // and the application goes on delivering events.
-#include "VemoApplication.h"
+#include "ui/platform/VemoApplication.h"
 
-#include "AnsiText.h"
-#include "Errors.h"
-#include "ScriptedDialogs.h"
-#include "TestApplication.h"
+#include "ui/platform/AnsiText.h"
+#include "base/Errors.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestApplication.h"
 
 #include <QEvent>
 #include <QObject>

@@ -1,7 +1,7 @@
 // What the game table holds for every combination of its options.
-#include "CellMatrix.h"
-#include "GameBuilder.h"
-#include "TransCodes.h"
+#include "ui/table/CellMatrix.h"
+#include "support/GameBuilder.h"
+#include "base/TransCodes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The game table's two grids driven by mouse and keys, and the drawn grid
 // checked on a grabbed image.
-#include "GameBuilder.h"
-#include "GameTable.h"
-#include "TestApplication.h"
+#include "support/GameBuilder.h"
+#include "ui/table/GameTable.h"
+#include "support/TestApplication.h"
 
 #include <QApplication>
 #include <QScrollBar>

@@ -3,12 +3,12 @@
 // file association applied as the configuration says.
 #include "FormMainFixture.h"
 
-#include "AnsiText.h"
-#include "Errors.h"
-#include "FileAssociation.h"
-#include "ProgramConfig.h"
-#include "TempDir.h"
-#include "VemoData.h"
+#include "ui/platform/AnsiText.h"
+#include "base/Errors.h"
+#include "ui/platform/FileAssociation.h"
+#include "settings/ProgramConfig.h"
+#include "support/TempDir.h"
+#include "model/VemoData.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -3,9 +3,9 @@
 // from the command line.
 #include "FormMainFixture.h"
 
-#include "GameBuilder.h"
-#include "TempDir.h"
-#include "VemoData.h"
+#include "support/GameBuilder.h"
+#include "support/TempDir.h"
+#include "model/VemoData.h"
 
 #include <QAction>
 #include <QSpinBox>

@@ -1,8 +1,8 @@
 #include "FormMainFixture.h"
 
-#include "GameBuilder.h"
-#include "GameTableModel.h"
-#include "TestApplication.h"
+#include "support/GameBuilder.h"
+#include "ui/table/GameTableModel.h"
+#include "support/TestApplication.h"
 
 #include <QAbstractButton>
 #include <QAction>

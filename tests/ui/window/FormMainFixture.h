@@ -4,10 +4,10 @@
 // helpers read and click the visible grid.
 #pragma once
 
-#include "CommandLine.h"
-#include "ScriptedDialogs.h"
-#include "TempDir.h"
-#include "TFormMain.h"
+#include "ui/platform/CommandLine.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+#include "ui/TFormMain.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // empty-group message, and the count options every new game takes.
 #include "FormMainFixture.h"
 
-#include "GameBuilder.h"
-#include "VemoData.h"
+#include "support/GameBuilder.h"
+#include "model/VemoData.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -4,7 +4,7 @@
 // the drawn and the text grid.
 #include "FormMainFixture.h"
 
-#include "VemoData.h"
+#include "model/VemoData.h"
 
 #include <QAbstractButton>
 #include <QAction>

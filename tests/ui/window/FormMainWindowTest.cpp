@@ -2,9 +2,9 @@
 // fill (teams without questions, questions without teams) staying usable.
 #include "FormMainFixture.h"
 
-#include "GameBuilder.h"
-#include "VemoData.h"
-#include "Version.h"
+#include "support/GameBuilder.h"
+#include "model/VemoData.h"
+#include "ui/platform/Version.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -3,10 +3,10 @@
 // with "-" for the game to see the window without one.
 // The window runs in a temporary program directory, so no Vemo.cfg or
 // association of the user's is touched.
-#include "CommandLine.h"
-#include "TFormMain.h"
-#include "TempDir.h"
-#include "VemoApplication.h"
+#include "ui/platform/CommandLine.h"
+#include "ui/TFormMain.h"
+#include "support/TempDir.h"
+#include "ui/platform/VemoApplication.h"
 
 #include <QPixmap>
 #include <QTimer>

@@ -1,6 +1,6 @@
-#include "ByteStream.h"
+#include "base/ByteStream.h"
 
-#include "Errors.h"
+#include "base/Errors.h"
 
 namespace {
 
