@@ -24,11 +24,7 @@ int PageCount(const ReportData& data, PageOrientation orientation) {
     switch (data.type) {
         case InfoType::TourResults: return TablePageCount(data.TeamCount(), orientation);
         case InfoType::FinalTable: return FinalTablePageCount(data.TeamCount(), data.QuestionCount(), orientation);
-        case InfoType::TakenQuestions: {
-            std::vector<int> taken;
-            for (const ReportTeam& team : data.teams) taken.push_back(team.takenCount);
-            return static_cast<int>(SplitTakenQuestions(taken, orientation).size());
-        }
+        case InfoType::TakenQuestions: return static_cast<int>(SplitTakenQuestions(data, orientation).size());
         case InfoType::QuestionRatings: return RatingPageCount(data.QuestionCount(), orientation);
         case InfoType::Championship: break;  // its rows come with the championship's own data
     }
@@ -82,6 +78,25 @@ std::vector<TakenPage> SplitTakenQuestions(const std::vector<int>& takenCounts, 
     }
     if (!page.empty()) closePage();
     return pages;
+}
+
+std::vector<std::string> TakenEntryLines(const ReportData& data, const ReportTeam& team,
+                                         PageOrientation orientation) {
+    const std::vector<std::string> entries = TakenEntries(data, team);
+    if (entries.empty()) return {"-"};
+    const std::size_t perLine = static_cast<std::size_t>(CapacityOf(orientation).entriesPerLine);
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (i % perLine == 0) lines.emplace_back();
+        lines.back() += entries[i] + (i + 1 < entries.size() ? ", " : "");
+    }
+    return lines;
+}
+
+std::vector<TakenPage> SplitTakenQuestions(const ReportData& data, PageOrientation orientation) {
+    std::vector<int> taken;
+    for (const ReportTeam& team : data.teams) taken.push_back(team.takenCount);
+    return SplitTakenQuestions(taken, orientation);
 }
 
 int RatingPageCount(int questions, PageOrientation orientation) {

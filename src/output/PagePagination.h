@@ -5,6 +5,7 @@
 
 #include "output/ReportData.h"
 
+#include <string>
 #include <vector>
 
 enum class PageOrientation { Portrait, Landscape };
@@ -56,6 +57,13 @@ using TakenPage = std::vector<TakenSlice>;
 // lines than a page holds fills pages of its own, its list running on from
 // page to page, and the teams after it follow as usual.
 std::vector<TakenPage> SplitTakenQuestions(const std::vector<int>& takenCounts, PageOrientation orientation);
+// The split of the teams of `data`.
+std::vector<TakenPage> SplitTakenQuestions(const ReportData& data, PageOrientation orientation);
+
+// Type 2: the lines of a team's entries "q(r)", so many to a line, each
+// followed by ", " but the team's last; "-" when it took nothing.
+std::vector<std::string> TakenEntryLines(const ReportData& data, const ReportTeam& team,
+                                         PageOrientation orientation);
 
 // Type 3: the groups of `page` that hold questions, numbered from 1.
 struct RatingGroup {

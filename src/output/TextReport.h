@@ -10,5 +10,6 @@
 std::string TextReportBytes(const ReportData& data);
 
 // Writes the report over `fileName` atomically. False when the file cannot
-// be created; any old file is then left as it was.
+// be created; any old file is then left as it was. EInOutError when the
+// writing fails after that (the old file is kept too).
 bool WriteTextReport(const ReportData& data, const std::string& fileName);

@@ -110,6 +110,23 @@ TEST(PagePagination, TakenSplitRunsAnOverlongListOnFromPageToPage) {
     EXPECT_EQ(SplitTakenQuestions({30 * 14 + 1}, kLandscape), (std::vector<TakenPage>{{{0, 0, 30}}, {{0, 30, 1}}}));
 }
 
+TEST(PagePagination, TakenEntryLinesEndWithoutACommaAfterTheTeamsLastEntry) {
+    // Team 1 took 9 questions, team 2 ten, team 3 none; 3 teams, plus-one ratings.
+    auto game = MakeGame({10}, {"+++++++++-", "++++++++++", "----------"});
+    game->SetRatingPlusOne(true);
+    game->CountResult();
+    const ReportData data = GameReportData(*game, InfoType::TakenQuestions, RatingType::PlusOne);
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(TakenEntryLines(data, data.teams[0], kPortrait),
+              (Lines{"1(2), 2(2), 3(2), 4(2), 5(2), 6(2), 7(2), 8(2), 9(2)"}));
+    EXPECT_EQ(TakenEntryLines(data, data.teams[1], kPortrait),
+              (Lines{"1(2), 2(2), 3(2), 4(2), 5(2), 6(2), 7(2), 8(2), 9(2), ", "10(3)"}));
+    EXPECT_EQ(TakenEntryLines(data, data.teams[1], kLandscape),
+              (Lines{"1(2), 2(2), 3(2), 4(2), 5(2), 6(2), 7(2), 8(2), 9(2), 10(3)"}));
+    EXPECT_EQ(TakenEntryLines(data, data.teams[2], kPortrait), (Lines{"-"}));
+    EXPECT_EQ(SplitTakenQuestions(data, kPortrait), (std::vector<TakenPage>{{{0, 0, 1}, {1, 0, 2}, {2, 0, 1}}}));
+}
+
 TEST(PagePagination, RatingsHold188QuestionsPortraitAnd180Landscape) {
     struct Case {
         int questions;

@@ -244,47 +244,25 @@ private:
 
     void DrawTakenQuestions() {
         DrawCaptions(kTakenColumns, std::size(kTakenColumns));
-        const std::vector<TakenPage> pages = SplitTakenQuestions(TakenCounts(), O);
+        const std::vector<TakenPage> pages = SplitTakenQuestions(D, O);
         if (FPage < 1 || FPage > static_cast<int>(pages.size())) return;
         const TakenPage& page = pages[static_cast<std::size_t>(FPage - 1)];
         const int nameWidth = G.ColumnStart(kTakenColumns[1].to) - G.ColumnStart(kTakenColumns[1].from);
-        std::vector<QStringList> lines;
-        QStringList pageLines;
-        int j = 1;
+        QStringList pageLines;  // line j of the page is pageLines[j - 1]
         for (const TakenSlice& slice : page) {
             const ReportTeam& team = D.teams[static_cast<std::size_t>(slice.team)];
+            const int j = static_cast<int>(pageLines.size()) + 1;
             DrawCell(kTakenColumns[0], j, QString::number(team.number) + ".");
             DrawCell(kTakenColumns[1], j, NameWithTown(P, team, nameWidth));
-            lines.push_back(TakenLinesOf(team).mid(slice.firstLine, slice.lineCount));
-            pageLines += lines.back();
-            j += slice.lineCount;
+            const std::vector<std::string> teamLines = TakenEntryLines(D, team, O);
+            for (int l = slice.firstLine; l < slice.firstLine + slice.lineCount; ++l)
+                pageLines.append(QString::fromStdString(teamLines[static_cast<std::size_t>(l)]));
         }
         // Long entries get a smaller font for the whole page rather than lose their ends.
         const int left = G.ColumnStart(kTakenColumns[2].from), right = G.TableRight();
         UseFittingFont(P, G.U(), pageLines, right - left);
-        j = 1;
-        for (const QStringList& teamLines : lines)
-            for (const QString& line : teamLines) DrawText(left, right, j++, left, line);
+        for (int j = 1; j <= static_cast<int>(pageLines.size()); ++j) DrawText(left, right, j, left, pageLines[j - 1]);
         UseFont(P, kTableFamily, G.U(), true, false);
-    }
-
-    std::vector<int> TakenCounts() const {
-        std::vector<int> counts;
-        for (const ReportTeam& team : D.teams) counts.push_back(team.takenCount);
-        return counts;
-    }
-
-    // The team's entries, so many to a line, the last without its ", ".
-    QStringList TakenLinesOf(const ReportTeam& team) const {
-        const std::vector<std::string> entries = TakenEntries(D, team);
-        if (entries.empty()) return {QStringLiteral("-")};
-        const std::size_t perLine = static_cast<std::size_t>(CapacityOf(O).entriesPerLine);
-        QStringList lines;
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            if (i % perLine == 0) lines.append(QString());
-            lines.last() += QString::fromStdString(entries[i]) + (i + 1 < entries.size() ? ", " : "");
-        }
-        return lines;
     }
 
     void DrawQuestionRatings() {
