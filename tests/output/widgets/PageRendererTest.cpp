@@ -37,6 +37,7 @@ QImage Render(const ReportData& data, int page, PageOrientation orientation, int
 // The geometry the renderer uses on `image`: it measures its label in the
 // heading font, as the renderer does.
 PageGeometry GeometryOf(const QImage& image) {
+    TestApplication();
     const PageUnits units = UnitsOfPage(image.width(), image.height());
     const QFont font = Draw::CellHeightFont(QStringLiteral("Times New Roman"), units.v, true, false, &image);
     const QFontMetrics metrics(font, &image);
