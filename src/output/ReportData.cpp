@@ -52,8 +52,7 @@ std::string TownPrefix(const std::string& town) { return town.substr(0, 2); }
 std::vector<std::string> TakenEntries(const ReportData& data, const ReportTeam& team) {
     std::vector<std::string> entries;
     for (int q = 0; q < data.QuestionCount(); ++q)
-        if (team.marks[static_cast<std::size_t>(q)] == '+')
-            entries.push_back(std::to_string(q + 1) + "(" + std::to_string(data.ratings[static_cast<std::size_t>(q)]) +
-                              ")");
+        if (team.Sign(q) == '+')
+            entries.push_back(std::to_string(q + 1) + "(" + std::to_string(data.Rating(q)) + ")");
     return entries;
 }

@@ -22,6 +22,8 @@ struct ReportTeam {
     // '+' or '-' for every question of the window.
     std::string marks;
     int takenCount = 0;
+
+    char Sign(int q) const { return marks[static_cast<std::size_t>(q)]; }
 };
 
 struct ReportData {
@@ -40,6 +42,10 @@ struct ReportData {
 
     int QuestionCount() const { return static_cast<int>(ratings.size()); }
     int TeamCount() const { return static_cast<int>(teams.size()); }
+    int Rating(int q) const { return ratings[static_cast<std::size_t>(q)]; }
+    const ReportTeam& Team(int i) const { return teams[static_cast<std::size_t>(i)]; }
+    // The team at `position` of the place order (0 for the first place).
+    const ReportTeam& TeamAt(int position) const { return Team(countedOrder[static_cast<std::size_t>(position)]); }
 };
 
 // The data of information types 0-3 from a game the caller has counted.

@@ -70,8 +70,8 @@ void WriteHead(const ReportData& data, Lines& out) {
 void WriteTourResults(const ReportData& data, Lines& out) {
     if (data.lastQuestion != data.QuestionCount())
         out.Add(ReportTexts().afterQuestion + std::to_string(data.lastQuestion));
-    for (int index : data.countedOrder) {
-        const ReportTeam& team = data.teams[static_cast<std::size_t>(index)];
+    for (int position = 0; position < data.TeamCount(); ++position) {
+        const ReportTeam& team = data.TeamAt(position);
         const std::string result = std::to_string(team.score) + "/" + std::to_string(team.ratScore);
         // The comma and up to two spaces keep the line's length for results of 4 to 7 characters.
         const std::size_t length = result.size() - 1;
@@ -118,12 +118,12 @@ void WriteFinalTable(const ReportData& data, Lines& out) {
 void WriteTakenList(const ReportData& data, const ReportTeam& team, std::string line, Lines& out) {
     const int last = static_cast<int>(team.marks.rfind('+')) + 1;
     for (int q = 1; q <= last; ++q) {
-        const int rating = data.ratings[static_cast<std::size_t>(q - 1)];
+        const int rating = data.Rating(q - 1);
         if (static_cast<int>(line.size()) + Digits(q) + Digits(rating) + 4 >= kLineWidth) {
             out.Add(line);
             line = kMarksIndent;
         }
-        if (team.marks[static_cast<std::size_t>(q - 1)] == '+')
+        if (team.Sign(q - 1) == '+')
             line += std::to_string(q) + "(" + std::to_string(rating) + "), ";
     }
     line.erase(line.size() - 2, 1);
@@ -159,8 +159,7 @@ void WriteQuestionRatings(const ReportData& data, Lines& out) {
         for (int j = 0; j < kRatingCellsPerRow; ++j) {
             const int q = j * rows + i;
             if (q > questions) continue;
-            row += Pad(RightAligned(q, 5) + " - " + std::to_string(data.ratings[static_cast<std::size_t>(q - 1)]), ' ',
-                       15);
+            row += Pad(RightAligned(q, 5) + " - " + std::to_string(data.Rating(q - 1)), ' ', 15);
         }
         out.Add(row);
     }

@@ -42,8 +42,8 @@ int FillTourResults(const ReportData& data, WorkbookLayout& layout) {
     SetRow(layout, kBlockTop, {Ansi("Место"), Ansi("Команда"), Ansi("Город"), Ansi("Капитан"), Ansi("Очки"),
                                Ansi("Рейтинг")});
     int row = kBlockTop;
-    for (int index : data.countedOrder) {
-        const ReportTeam& team = data.teams[static_cast<std::size_t>(index)];
+    for (int position = 0; position < data.TeamCount(); ++position) {
+        const ReportTeam& team = data.TeamAt(position);
         SetRow(layout, ++row, {std::to_string(team.place), team.name, team.town, team.captain,
                                std::to_string(team.score), std::to_string(team.ratScore)});
     }
@@ -56,14 +56,14 @@ int FillFinalTable(const ReportData& data, WorkbookLayout& layout) {
     layout.SetText(kBlockTop, kFirstQuestionColumn - 1, Ansi("Вопр."));
     for (int q = 0; q < data.QuestionCount(); ++q) {
         layout.SetText(kBlockTop, kFirstQuestionColumn + q, std::to_string(q + 1));
-        layout.SetText(kBlockTop + 1, kFirstQuestionColumn + q, std::to_string(data.ratings[static_cast<std::size_t>(q)]));
+        layout.SetText(kBlockTop + 1, kFirstQuestionColumn + q, std::to_string(data.Rating(q)));
     }
     int row = kBlockTop + 1;
     for (const ReportTeam& team : data.teams) {
         SetRow(layout, ++row, {std::to_string(team.number), team.name, team.town, std::to_string(team.place),
                                std::to_string(team.score), std::to_string(team.ratScore)});
         for (int q = 0; q < data.QuestionCount(); ++q)
-            layout.SetText(row, kFirstQuestionColumn + q, std::string(1, team.marks[static_cast<std::size_t>(q)]));
+            layout.SetText(row, kFirstQuestionColumn + q, std::string(1, team.Sign(q)));
     }
     return row;
 }
@@ -83,7 +83,7 @@ int FillQuestionRatings(const ReportData& data, WorkbookLayout& layout) {
     SetRow(layout, kBlockTop, {Ansi("Вопрос"), Ansi("Рейтинг")});
     int row = kBlockTop;
     for (int q = 0; q < data.QuestionCount(); ++q)
-        SetRow(layout, ++row, {std::to_string(q + 1), std::to_string(data.ratings[static_cast<std::size_t>(q)])});
+        SetRow(layout, ++row, {std::to_string(q + 1), std::to_string(data.Rating(q))});
     return row;
 }
 
@@ -167,7 +167,8 @@ WorkbookLayout BuildWorkbookLayout(const ReportData& data) {
 
 std::string ColumnLetters(int column) {
     std::string letters;
-    for (int n = column + 1; n > 0; n = (n - 1) / 26) letters.insert(letters.begin(), static_cast<char>('A' + (n - 1) % 26));
+    for (int n = column + 1; n > 0; n = (n - 1) / 26)
+        letters.insert(letters.begin(), static_cast<char>('A' + (n - 1) % 26));
     return letters;
 }
 

@@ -155,7 +155,8 @@ private:
     void DrawCaptions(const Column* columns, std::size_t count, double squeeze = 1.0) {
         DrawHeaderBand();
         for (std::size_t c = 0; c < count; ++c)
-            Draw::TextOut(P, G.ColumnStart(columns[c].from, squeeze), G.CaptionTop(), QString::fromUtf8(columns[c].caption));
+            Draw::TextOut(P, G.ColumnStart(columns[c].from, squeeze), G.CaptionTop(),
+                          QString::fromUtf8(columns[c].caption));
     }
 
     // Text that does not fit its cell ends in "..." rather than in half a letter.
@@ -183,7 +184,7 @@ private:
         DrawCaptions(kTourResultColumns, std::size(kTourResultColumns));
         const IndexRange rows = TablePageRows(D.TeamCount(), FPage, O);
         for (int j = 1; j <= rows.count; ++j) {
-            const ReportTeam& team = D.teams[static_cast<std::size_t>(D.countedOrder[static_cast<std::size_t>(rows.first + j - 1)])];
+            const ReportTeam& team = D.TeamAt(rows.first + j - 1);
             const QString cells[] = {QString::number(team.place) + ".", FromAnsi(team.name), FromAnsi(team.town),
                                      FromAnsi(team.captain),
                                      QString::number(team.score) + " / " + QString::number(team.ratScore)};
@@ -202,14 +203,13 @@ private:
         // The place stops where the questions start, so that a long one never covers a mark.
         const int placeRight = std::min(G.ColumnStart(kFinalTableColumns[3].to, f), G.QuestionColumnStart(1, O));
         for (int j = 1; j <= content.teams.count; ++j) {
-            const ReportTeam& team = D.teams[static_cast<std::size_t>(content.teams.first + j - 1)];
+            const ReportTeam& team = D.Team(content.teams.first + j - 1);
             DrawCell(kFinalTableColumns[0], j, QString::number(team.number), f);
             DrawCell(kFinalTableColumns[1], j, NameWithTown(P, team, nameWidth), f);
             DrawCell(kFinalTableColumns[2], j, QString::number(team.score) + "/" + QString::number(team.ratScore), f);
             DrawCell(G.ColumnStart(kFinalTableColumns[3].from, f), placeRight, j, QString::number(team.place));
             for (int k = 1; k <= content.questions.count; ++k) {
-                const char mark = team.marks[static_cast<std::size_t>(content.questions.first + k - 1)];
-                DrawCentred(k, G.RowTop(j), QString(QChar(mark)));
+                DrawCentred(k, G.RowTop(j), QString(QChar(team.Sign(content.questions.first + k - 1))));
             }
         }
         DrawSeparators(content.teams.count);
@@ -250,7 +250,7 @@ private:
         const int nameWidth = G.ColumnStart(kTakenColumns[1].to) - G.ColumnStart(kTakenColumns[1].from);
         QStringList pageLines;  // line j of the page is pageLines[j - 1]
         for (const TakenSlice& slice : page) {
-            const ReportTeam& team = D.teams[static_cast<std::size_t>(slice.team)];
+            const ReportTeam& team = D.Team(slice.team);
             const int j = static_cast<int>(pageLines.size()) + 1;
             DrawCell(kTakenColumns[0], j, QString::number(team.number) + ".");
             DrawCell(kTakenColumns[1], j, NameWithTown(P, team, nameWidth));
@@ -278,7 +278,7 @@ private:
             for (int j = 1; j <= group.questions.count; ++j) {
                 const int q = group.questions.first + j - 1;
                 DrawRightAligned(left, middle - gap, G.RowTop(j), QString::number(q + 1));
-                DrawCell(middle + gap, right, j, QString::number(D.ratings[static_cast<std::size_t>(q)]));
+                DrawCell(middle + gap, right, j, QString::number(D.Rating(q)));
             }
             P.drawLine(middle, G.GroupLineTop(), middle, G.GroupLineBottom());
         }
