@@ -1,0 +1,60 @@
+// Everything an output of one information type reads, taken from a counted
+// game in one step. The text report, the pages and the workbook are plain
+// functions of it, so they never touch the game (or its recounts) and a
+// championship table can feed the same writers.
+#pragma once
+
+#include "output/InfoType.h"
+
+#include <string>
+#include <vector>
+
+class TVemoData;
+
+struct ReportTeam {
+    int number = 0;
+    std::string name;
+    std::string town;
+    std::string captain;
+    int score = 0;
+    int ratScore = 0;
+    int place = 0;
+    // '+' or '-' for every question of the window.
+    std::string marks;
+    int takenCount = 0;
+
+    char Sign(int q) const { return marks[static_cast<std::size_t>(q)]; }
+};
+
+struct ReportData {
+    InfoType type = InfoType::TourResults;
+    RatingType rating = RatingType::PlusOne;
+    // The tour's name, or the game's for the whole game.
+    std::string title;
+    std::string dateText;
+    int lastQuestion = 0;
+    // The rating of every question of the window.
+    std::vector<int> ratings;
+    // The teams in view, in team-list order.
+    std::vector<ReportTeam> teams;
+    // Indexes into `teams` in the order of the last count (place order).
+    std::vector<int> countedOrder;
+
+    int QuestionCount() const { return static_cast<int>(ratings.size()); }
+    int TeamCount() const { return static_cast<int>(teams.size()); }
+    int Rating(int q) const { return ratings[static_cast<std::size_t>(q)]; }
+    const ReportTeam& Team(int i) const { return teams[static_cast<std::size_t>(i)]; }
+    // The team at `position` of the place order (0 for the first place).
+    const ReportTeam& TeamAt(int position) const { return Team(countedOrder[static_cast<std::size_t>(position)]); }
+};
+
+// The data of information types 0-3 from a game the caller has counted.
+ReportData GameReportData(TVemoData& game, InfoType type, RatingType rating);
+
+// The first two characters of a town (fewer when it is shorter), as every
+// output shows it beside a team's name.
+std::string TownPrefix(const std::string& town);
+
+// "q(r)" for every question the team took, in question order, r being the
+// question's rating.
+std::vector<std::string> TakenEntries(const ReportData& data, const ReportTeam& team);
