@@ -22,6 +22,11 @@ Championship::AddResult Championship::AddGame(const std::string& fileName) {
     return AddResult::Added;
 }
 
+const TVemoData* Championship::Game(int index) const {
+    if (index < 0 || index >= GameCount()) return nullptr;
+    return FChampGames[static_cast<std::size_t>(index)].get();
+}
+
 bool Championship::DeleteGame(int index) {
     if (index < 0 || index >= GameCount()) return false;
     FChampGames.erase(FChampGames.begin() + index);

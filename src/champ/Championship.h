@@ -36,8 +36,8 @@ public:
 
     int GameCount() const { return static_cast<int>(FChampGames.size()); }
     // Game `index` (from 0), for the game list: GameName, GameDateText,
-    // ActiveTeamCount, QuestionCount, FileName.
-    const TVemoData& Game(int index) const { return *FChampGames.at(static_cast<std::size_t>(index)); }
+    // ActiveTeamCount, QuestionCount, FileName; none when there is no such game.
+    const TVemoData* Game(int index) const;
     // The table in its order, with places.
     const std::vector<ChampTeamRec>& ChampTeams() const;
 

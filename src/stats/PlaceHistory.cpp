@@ -19,13 +19,15 @@ PlaceHistory PlaceHistory::Build(TVemoData& game) {
     return history;
 }
 
-const PlaceRecord& PlaceHistory::After(int question, int team) const {
-    return FRecords.at(static_cast<std::size_t>(question - 1) * static_cast<std::size_t>(FTeams) +
-                       static_cast<std::size_t>(team));
+PlaceRecord PlaceHistory::After(int question, int team) const {
+    if (question < 1 || question > FQuestions || team < 0 || team >= FTeams) return {};
+    return FRecords[static_cast<std::size_t>(question - 1) * static_cast<std::size_t>(FTeams) +
+                    static_cast<std::size_t>(team)];
 }
 
 std::vector<int> PlaceHistory::Places(int team) const {
     std::vector<int> places;
+    if (team < 0 || team >= FTeams) return places;
     for (int q = 1; q <= FQuestions; ++q) places.push_back(After(q, team).Place);
     return places;
 }

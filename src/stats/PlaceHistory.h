@@ -28,9 +28,10 @@ public:
     int Questions() const { return FQuestions; }
     int Teams() const { return FTeams; }
     // After `question` (1 to Questions()) for the team at `team` among the
-    // teams in view (ActiveTeam order).
-    const PlaceRecord& After(int question, int team) const;
-    // The team's place after each question, question 1 first.
+    // teams in view (ActiveTeam order); zeros for indexes out of range.
+    PlaceRecord After(int question, int team) const;
+    // The team's place after each question, question 1 first; empty for a
+    // team out of range.
     std::vector<int> Places(int team) const;
 
 private:

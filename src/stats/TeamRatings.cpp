@@ -66,8 +66,9 @@ TeamRatings::TeamRatings(const TVemoData& game) {
 }
 
 TeamRatingFigures TeamRatings::Figures(int team) const {
-    const TeamSums& sums = FTeams.at(static_cast<std::size_t>(team));
     TeamRatingFigures figures;
+    if (team < 0 || team >= Teams()) return figures;
+    const TeamSums& sums = FTeams[static_cast<std::size_t>(team)];
     figures.MaxRating = sums.maxRating;
     figures.TeamAverage = Average(static_cast<double>(sums.ratingSum), sums.score);
     figures.TeamsAverage = FTeamsAverage;

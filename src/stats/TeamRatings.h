@@ -27,7 +27,7 @@ public:
     explicit TeamRatings(const TVemoData& game);
 
     int Teams() const { return static_cast<int>(FTeams.size()); }
-    // The team at `team` among the teams in view.
+    // The team at `team` among the teams in view; zeros for a team out of range.
     TeamRatingFigures Figures(int team) const;
 
 private:

@@ -51,7 +51,7 @@ TEST(Championship, GamesAddedFromFilesMakeOneTable) {
     EXPECT_EQ(champ.AddGame(first), Championship::AddResult::Added);
     EXPECT_EQ(champ.AddGame(second), Championship::AddResult::Added);
     ASSERT_EQ(champ.GameCount(), 2);
-    EXPECT_EQ(champ.Game(1).FileName(), second);
+    EXPECT_EQ(champ.Game(1)->FileName(), second);
     EXPECT_EQ(Names(champ), (std::vector<std::string>{"Кот", "Лис", "Ёж"}));
     EXPECT_EQ(champ.ChampTeams()[0].Games, 2);
     EXPECT_EQ(champ.ChampTeams()[0].Score, 5);
@@ -65,8 +65,8 @@ TEST(Championship, GamesAreCountedWithRatingPlusOneAndNoTieBreakByHigherRating) 
                                                      {"D", "X", "-+-+"}, {"E", "X", "-+++"}});
     Championship champ;
     ASSERT_EQ(champ.AddGame(path), Championship::AddResult::Added);
-    EXPECT_TRUE(champ.Game(0).RatingPlusOne());
-    EXPECT_FALSE(champ.Game(0).HiRating());
+    EXPECT_TRUE(champ.Game(0)->RatingPlusOne());
+    EXPECT_FALSE(champ.Game(0)->HiRating());
     const auto& rows = champ.ChampTeams();
     ASSERT_EQ(Names(champ), (std::vector<std::string>{"E", "A", "B", "D", "C"}));
     EXPECT_EQ(rows[1].RatScore, 7);  // ratings 5 + 2: each question missed by k teams rates k + 1
@@ -119,7 +119,7 @@ TEST(Championship, AFileBrokenOffHalfWayReportsTheErrorAndAddsNothing) {
             ++refused;
             EXPECT_EQ(champ.GameCount(), before) << size;
         }
-        for (int g = 0; g < champ.GameCount(); ++g) EXPECT_GT(champ.Game(g).TeamCount(), 0) << size;
+        for (int g = 0; g < champ.GameCount(); ++g) EXPECT_GT(champ.Game(g)->TeamCount(), 0) << size;
     }
     EXPECT_GT(refused, 0);
 }
@@ -137,11 +137,12 @@ TEST(Championship, RemovingAGameAndChangingTheSettingsRebuildTheTable) {
     EXPECT_EQ(Names(champ), (std::vector<std::string>{"B", "A", "C"}));
     EXPECT_EQ(champ.ChampTeams()[0].Score, 4);
 
+    EXPECT_EQ(champ.Game(2), nullptr);
     EXPECT_FALSE(champ.DeleteGame(2));
     EXPECT_FALSE(champ.DeleteGame(-1));
     EXPECT_TRUE(champ.DeleteGame(0));
     EXPECT_EQ(champ.GameCount(), 1);
-    EXPECT_EQ(champ.Game(0).FileName(), second);
+    EXPECT_EQ(champ.Game(0)->FileName(), second);
     EXPECT_EQ(Names(champ), (std::vector<std::string>{"B", "C"}));
     EXPECT_EQ(champ.AddGame(first), Championship::AddResult::Added);
 

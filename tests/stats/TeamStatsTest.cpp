@@ -38,6 +38,8 @@ TEST(PlaceHistory, PlacesAfterEveryQuestionWithTheHigherRatingTieBreak) {
     for (int t = 0; t < 5; ++t) EXPECT_EQ(history.Places(t), expected[static_cast<std::size_t>(t)]) << t;
     EXPECT_EQ(history.After(4, 4), (PlaceRecord{3, 6, 1}));  // ratings 1 + 3 + 2
     EXPECT_EQ(history.After(2, 0), (PlaceRecord{2, 5, 1}));  // ratings 4 + 1
+    EXPECT_EQ(history.After(5, 0), PlaceRecord{});
+    EXPECT_TRUE(history.Places(5).empty());
 
     EXPECT_FALSE(game->HiRating());
     EXPECT_EQ(Places(*game), (std::vector<int>{2, 2, 5, 4, 1}));
@@ -62,6 +64,7 @@ TEST(PlaceHistory, AGameWithoutQuestionsHasNone) {
     const PlaceHistory history = PlaceHistory::Build(*game);
     EXPECT_EQ(history.Questions(), 0);
     EXPECT_TRUE(history.Places(1).empty());
+    EXPECT_EQ(history.After(1, 0), PlaceRecord{});
 }
 
 TEST(TeamRatings, AveragesOfTheTeamTheAnswersAndTheGame) {
@@ -99,6 +102,7 @@ TEST(TeamRatings, AveragesOfTheTeamTheAnswersAndTheGame) {
     }
     EXPECT_EQ(AverageText(ratings.Figures(0).TeamsAverage, ','), "2,5714");
     EXPECT_EQ(AverageText(ratings.Figures(0).GameAverage, ','), "3,25");
+    EXPECT_EQ(ratings.Figures(4).GameAverage, 0);
 }
 
 TEST(TeamRatings, AGameWithoutQuestionsShowsZeroEverywhere) {
