@@ -25,7 +25,7 @@ struct HistogramLayout {
     int Columns;      // rating values, n + 1
     int Top;          // the largest count
     int ValueStep;    // counts labelled: multiples of it, 1 to Top
-    int RatingStep;   // rating values labelled: multiples of it
+    int RatingStep;   // rating values labelled: multiples of it; value v is column v - RatingRange::Lowest
 
     // Vertical grid lines i = 0 to Columns, from Y0 to GridBottom().
     int ColumnX(int i) const { return X0 + i * ColumnWidth; }

@@ -2,14 +2,15 @@
 // main window's tool bar, as a state machine without a screen or a clock.
 //
 // The window forwards to it:
-//   - ActTimerStart  -> StartPause()   (then enables its one-second timer
-//                                       exactly while Running())
+//   - ActTimerStart  -> StartPause()
 //   - ActTimerStop   -> Stop()         (the configuration load runs it once)
 //   - each tick of TimerForTimer -> Tick(), and plays what it asks for
 //   - closing TTimerForm -> ApplyDialog(), then stops a sound that plays
 //   - a browse in TTimerForm -> SetSoundPath()
 // and after each of them shows DisplayText() on both labels, the front one
-// red when Warned() and green otherwise.
+// red when Warned() and green otherwise, and keeps TimerForTimer enabled
+// and ActTimerStart's pause picture exactly while Running() (a tick at 0
+// stops the countdown).
 //
 // States: stopped (Remaining = full time, green), running, paused (Remaining
 // kept), each of the last two green or, once Remaining has reached the

@@ -12,7 +12,7 @@ namespace {
 
 using TransCodes::Utf8ToAnsi;
 
-struct TeamSpec {
+struct TeamEntry {
     std::string name;  // UTF-8
     std::string town;  // UTF-8
     int taken;         // the first `taken` questions of the game
@@ -20,9 +20,9 @@ struct TeamSpec {
 
 // A game counted as a championship counts it: rating plus one, the other
 // parameters off. Teams that take more questions rank higher.
-std::unique_ptr<TVemoData> CountedGame(int questions, const std::vector<TeamSpec>& teams) {
+std::unique_ptr<TVemoData> CountedGame(int questions, const std::vector<TeamEntry>& teams) {
     std::vector<std::string> marks;
-    for (const TeamSpec& t : teams)
+    for (const TeamEntry& t : teams)
         marks.push_back(std::string(static_cast<std::size_t>(t.taken), '+') +
                         std::string(static_cast<std::size_t>(questions - t.taken), '-'));
     auto game = MakeGame({questions}, marks);
@@ -37,7 +37,7 @@ std::unique_ptr<TVemoData> CountedGame(int questions, const std::vector<TeamSpec
 
 class Champ {
 public:
-    Champ& Add(int questions, const std::vector<TeamSpec>& teams) {
+    Champ& Add(int questions, const std::vector<TeamEntry>& teams) {
         FGames.push_back(CountedGame(questions, teams));
         return *this;
     }
@@ -104,7 +104,7 @@ TEST(ChampCount, SameNameAndTownInAnyCaseIsOneTeamSpelledAsMetFirst) {
 TEST(ChampCount, PlacePointsForPlacesOneToTen) {
     Champ champ;
     // A is 1st in the first game and 3rd in the second; L is 12th of 12.
-    std::vector<TeamSpec> twelve;
+    std::vector<TeamEntry> twelve;
     for (int i = 0; i < 11; ++i) twelve.push_back({"T" + std::to_string(i), "X", 12 - i});
     twelve.push_back({"L", "X", 0});
     champ.Add(3, {{"A", "X", 3}, {"B", "X", 2}, {"C", "X", 1}}).Add(3, {{"B", "X", 3}, {"C", "X", 2}, {"A", "X", 1}});
