@@ -9,7 +9,7 @@
 #include "ui/GameFiles.h"
 #include "ui/table/GameTable.h"
 #include "settings/ProgramConfig.h"
-#include "ui/TimerFields.h"
+#include "timer/TimerFields.h"
 
 #include <QMainWindow>
 

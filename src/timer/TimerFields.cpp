@@ -1,4 +1,4 @@
-#include "ui/TimerFields.h"
+#include "timer/TimerFields.h"
 
 std::string TimerDisplayText(int seconds) {
     std::string text = std::to_string(seconds);

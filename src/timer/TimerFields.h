@@ -1,6 +1,6 @@
-// The discussion timer's countdown as the main window keeps it. Its
-// settings (full and warning time, the sounds) are values of the program's
-// configuration, kept with it.
+// The discussion timer's countdown values: whether it runs and how many
+// seconds remain. DiscussionTimer keeps them together with the settings and
+// the rules of a tick.
 #pragma once
 
 #include <cstdint>

@@ -1,0 +1,114 @@
+// The layout arithmetic of the histogram and of the place graph, on the
+// histogram picture (301 x 208) and a place graph of 456 x 400.
+#include "stats/HistogramLayout.h"
+#include "stats/PlaceGraphLayout.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr DigitExtents kFont{7, 13, 21};
+
+}  // namespace
+
+TEST(GraphArithmetic, LabelSteps) {
+    struct Case {
+        int start, step;
+    };
+    for (const Case& c : std::vector<Case>{{0, 1}, {1, 1}, {2, 1}, {4, 1}, {5, 5}, {9, 5}, {10, 10}, {14, 10}, {37, 35}}) {
+        EXPECT_EQ(LabelStep(c.start), c.step) << c.start;
+    }
+    EXPECT_EQ(LabelledValues(1, 40, LabelStep(40 / 8)), (std::vector<int>{5, 10, 15, 20, 25, 30, 35, 40}));
+    EXPECT_EQ(LabelledValues(1, 12, LabelStep(12 / 8)).size(), 12u);
+    EXPECT_EQ(LabelledValues(0, 7, 5), (std::vector<int>{0, 5}));
+}
+
+TEST(GraphArithmetic, RoundsHalvesToEven) {
+    EXPECT_EQ(RoundHalfEven(60.5), 60);
+    EXPECT_EQ(RoundHalfEven(61.5), 62);
+    EXPECT_EQ(RoundHalfEven(-0.5), 0);
+    EXPECT_EQ(RoundHalfEven(2.4999), 2);
+}
+
+TEST(HistogramLayout, ColumnWidthAndCentring) {
+    struct Case {
+        const char* name;
+        int teams, top;
+        int cw, rh, x0, y0, ratingStep, valueStep;
+    };
+    const std::vector<Case> cases = {
+        // (301 - 28) / 6 = 45 -> 30; x0 = rnd((301 - 180) / 2 = 60.5) = 60; (208 - 78) / 3 = 43 -> 30
+        {"few teams: 30 pixels, centred", 5, 3, 30, 30, 60, 59, 1, 1},
+        // (301 - 28) / 21 = 13; x0 = rnd(14); (208 - 78) / 12 = 10; y0 = rnd(44)
+        {"many teams: narrower columns", 20, 12, 13, 10, 14, 44, 5, 1},
+        // (301 - 28) / 101 = 2; x0 = rnd(49.5) = 50; (208 - 78) / 40 = 3; y0 = rnd(44)
+        {"a hundred teams", 100, 40, 2, 3, 50, 44, 25, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto layout = LayOutHistogram(301, 208, kFont, c.teams, c.top);
+        ASSERT_TRUE(layout);
+        EXPECT_EQ(layout->ColumnWidth, c.cw);
+        EXPECT_EQ(layout->RowHeight, c.rh);
+        EXPECT_EQ(layout->X0, c.x0);
+        EXPECT_EQ(layout->Y0, c.y0);
+        EXPECT_EQ(layout->RatingStep, c.ratingStep);
+        EXPECT_EQ(layout->ValueStep, c.valueStep);
+        EXPECT_EQ(layout->ColumnX(c.teams + 1) - layout->X0, (c.teams + 1) * c.cw);
+        EXPECT_EQ(layout->HorizontalLineEnd(), layout->ColumnX(c.teams + 1) + 1);
+    }
+}
+
+TEST(HistogramLayout, TheTallestBarFillsTheGrid) {
+    // Every question with the same rating: one bar of the full height.
+    const auto layout = LayOutHistogram(301, 208, kFont, 10, 36);
+    ASSERT_TRUE(layout);
+    const PixelRect bar = layout->Bar(4, 36);
+    EXPECT_EQ(bar.Top, layout->Y0);
+    EXPECT_EQ(bar.Bottom, layout->GridBottom());
+    EXPECT_EQ(bar.Left, layout->X0 + 4 * layout->ColumnWidth);
+    EXPECT_EQ(bar.Right - bar.Left, layout->ColumnWidth);
+    EXPECT_EQ(layout->Bar(0, 9).Top, layout->GridBottom() - 9 * layout->RowHeight);
+    EXPECT_EQ(layout->CountY(0), layout->GridBottom());
+}
+
+TEST(HistogramLayout, NothingToDrawWithoutQuestions) {
+    EXPECT_FALSE(LayOutHistogram(301, 208, kFont, 10, 0));
+}
+
+TEST(PlaceGraphLayout, QuestionsAndPlacesOnTheGrid) {
+    struct Case {
+        const char* name;
+        int questions, teams;
+        int cw, rh, x0, y0, questionStep, placeStep;
+    };
+    const std::vector<Case> cases = {
+        // (456 - 56) / 40 = 10; x0 = rnd((456 - 390) / 2) = 33; (400 - 52) / 12 = 29; y0 = rnd((400 - 319) / 2 = 40.5) = 40
+        {"40 questions labelled every 5", 40, 12, 10, 29, 33, 40, 5, 1},
+        // 400 / 12 = 33 -> 30; x0 = rnd((456 - 330) / 2) = 63; 348 / 5 = 69 -> 30; y0 = rnd((400 - 120) / 2) = 140
+        {"12 questions labelled every one", 12, 5, 30, 30, 63, 140, 1, 1},
+        // 400 / 90 = 4; x0 = rnd((456 - 356) / 2) = 50; 348 / 1000 = 0; y0 = 200
+        {"more teams than pixels", 90, 1000, 4, 0, 50, 200, 10, 125},
+        {"one question", 1, 1, 30, 30, 228, 200, 1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto layout = LayOutPlaceGraph(456, 400, kFont, c.questions, c.teams, 13);
+        ASSERT_TRUE(layout);
+        EXPECT_EQ(layout->ColumnWidth, c.cw);
+        EXPECT_EQ(layout->RowHeight, c.rh);
+        EXPECT_EQ(layout->X0, c.x0);
+        EXPECT_EQ(layout->Y0, c.y0);
+        EXPECT_EQ(layout->QuestionStep, c.questionStep);
+        EXPECT_EQ(layout->PlaceStep, c.placeStep);
+        EXPECT_EQ(layout->X(c.questions), c.x0 + (c.questions - 1) * c.cw);
+        EXPECT_EQ(layout->Y(1), c.y0);
+        EXPECT_EQ(layout->CaptionX, c.x0 - 9 - 21);
+        EXPECT_EQ(layout->CaptionTop, 116);  // rnd((400 - 13 * 13) / 2 = 115.5)
+    }
+}
+
+TEST(PlaceGraphLayout, NothingToDrawWithoutQuestionsOrTeams) {
+    EXPECT_FALSE(LayOutPlaceGraph(456, 400, kFont, 0, 10, 13));
+    EXPECT_FALSE(LayOutPlaceGraph(456, 400, kFont, 10, 0, 13));
+}
