@@ -1,11 +1,8 @@
 #include "output/PageGeometry.h"
 
-#include <algorithm>
-#include <cmath>
+#include "base/Rounding.h"
 
-int RoundHalfEven(double x) {
-    return static_cast<int>(std::nearbyint(x));  // the default rounding mode is to nearest, ties to even
-}
+#include <algorithm>
 
 PageUnits UnitsOfPage(int width, int height) {
     const int u = RoundHalfEven(std::max(width, height) / 60.0);

@@ -6,9 +6,6 @@
 
 #include "output/PagePagination.h"
 
-// x rounded to the nearest integer, halves to the even neighbour.
-int RoundHalfEven(double x);
-
 // The page's unit U = rnd(max(W, H) / 60) and large unit V = rnd(1.5 U).
 struct PageUnits {
     int u = 0;

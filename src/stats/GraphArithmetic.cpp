@@ -1,11 +1,5 @@
 #include "stats/GraphArithmetic.h"
 
-#include <cmath>
-
-int RoundHalfEven(double x) {
-    return static_cast<int>(std::nearbyint(x));  // the default rounding mode is to nearest, ties to even
-}
-
 int LabelStep(int start) {
     int step = start;
     while (step > 1 && step % 5 != 0) --step;

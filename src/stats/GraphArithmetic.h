@@ -3,6 +3,8 @@
 // drawing font the layouts are computed from.
 #pragma once
 
+#include "base/Rounding.h"
+
 #include <vector>
 
 // The extents of the pictures' font, measured by the renderer.
@@ -11,10 +13,6 @@ struct DigitExtents {
     int ZeroHeight = 0;       // height of "0"
     int ThreeZerosWidth = 0;  // width of "000"
 };
-
-// x rounded to the nearest integer, halves to the even neighbour, as every
-// coordinate of the program's pictures.
-int RoundHalfEven(double x);
 
 // The step between labelled axis values, from a first guess: lowered by one
 // while above 1 and not a multiple of 5; 0 becomes 1. So 40 questions

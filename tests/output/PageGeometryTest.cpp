@@ -1,5 +1,6 @@
 // Where the printed page puts its frame, columns and rows, at the sizes of
 // an A4 page at 300 dpi and of the halved preview.
+#include "base/Rounding.h"
 #include "output/PageGeometry.h"
 
 #include <gtest/gtest.h>

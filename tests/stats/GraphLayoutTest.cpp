@@ -23,13 +23,6 @@ TEST(GraphArithmetic, LabelSteps) {
     EXPECT_EQ(LabelledValues(0, 7, 5), (std::vector<int>{0, 5}));
 }
 
-TEST(GraphArithmetic, RoundsHalvesToEven) {
-    EXPECT_EQ(RoundHalfEven(60.5), 60);
-    EXPECT_EQ(RoundHalfEven(61.5), 62);
-    EXPECT_EQ(RoundHalfEven(-0.5), 0);
-    EXPECT_EQ(RoundHalfEven(2.4999), 2);
-}
-
 TEST(HistogramLayout, ColumnWidthAndCentring) {
     struct Case {
         const char* name;

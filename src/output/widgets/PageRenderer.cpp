@@ -1,5 +1,6 @@
 #include "output/widgets/PageRenderer.h"
 
+#include "base/Rounding.h"
 #include "output/OutputCredits.h"
 #include "output/PageGeometry.h"
 #include "ui/draw/DrawHelper.h"

@@ -5,15 +5,11 @@
 #include <QPainter>
 #include <QPalette>
 
-#include <cmath>
+#include <algorithm>
 #include <map>
 #include <tuple>
 
 namespace Draw {
-
-int Rnd(double x) {
-    return static_cast<int>(std::nearbyint(x));  // the default rounding mode is to nearest, ties to even
-}
 
 namespace {
 

@@ -1,8 +1,8 @@
-// The drawing conventions every picture of the program follows: coordinates
-// rounded to the nearest integer with halves to the even neighbour, font
-// sizes given as the cell height of the font in device pixels (ascent plus
-// descent), text placed by the top-left corner of its cell, and the
-// desktop theme's colours.
+// The drawing conventions every picture of the program follows: font sizes
+// given as the cell height of the font in device pixels (ascent plus
+// descent), text placed by the top-left corner of its cell, and the desktop
+// theme's colours. Coordinates are rounded with RoundHalfEven
+// (base/Rounding.h), as the layouts of the cores round them.
 #pragma once
 
 #include <QColor>
@@ -13,9 +13,6 @@ class QPainter;
 class QPaintDevice;
 
 namespace Draw {
-
-// x rounded to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
-int Rnd(double x);
 
 // The largest font of `family` whose cell height (ascent + descent) on
 // `device` is at most `cellHeight` pixels; never smaller than one pixel.

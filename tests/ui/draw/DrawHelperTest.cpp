@@ -1,4 +1,4 @@
-// The drawing conventions on real images: rounding, fonts sized by their
+// The drawing conventions on real images: fonts sized by their
 // cell height, and text placed and clipped by its cell.
 #include "support/TestApplication.h"
 #include "ui/draw/DrawHelper.h"
@@ -27,12 +27,6 @@ QImage WhiteImage(int w, int h) {
 }
 
 }  // namespace
-
-TEST(DrawHelper, RndRoundsHalvesToTheEvenNeighbour) {
-    const std::pair<double, int> cases[] = {{0.5, 0},  {1.5, 2},  {2.5, 2},   {3.5, 4},  {-0.5, 0},
-                                            {-1.5, -2}, {2.49, 2}, {2.51, 3}, {57.6, 58}, {0.0, 0}};
-    for (auto [x, expected] : cases) EXPECT_EQ(Draw::Rnd(x), expected) << x;
-}
 
 TEST(DrawHelper, CellHeightFontIsTheLargestThatFits) {
     TestApplication();
