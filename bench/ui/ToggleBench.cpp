@@ -1,7 +1,7 @@
 // One double click in the game table until the table is painted again:
 // toggle, recount, rebuild of the matrix, repaint of the visible grid.
 #include "DoubleClickBench.h"
-#include "ui/table/GameTable.h"
+#include "table/widgets/GameTable.h"
 
 namespace {
 

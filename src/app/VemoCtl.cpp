@@ -2,7 +2,7 @@
 // or check results. Texts on stdout are UTF-8 with LF line ends.
 #include "base/Errors.h"
 #include "base/FileIO.h"
-#include "app/GameJson.h"
+#include "model/GameJson.h"
 #include "base/TransCodes.h"
 #include "model/VemoData.h"
 

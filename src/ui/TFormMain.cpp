@@ -1,7 +1,7 @@
 #include "ui/TFormMain.h"
 
 #include "ui/platform/AboutBox.h"
-#include "ui/platform/AnsiText.h"
+#include "ui/text/AnsiText.h"
 #include "ui/ConfigBinding.h"
 #include "ui/platform/Dialogs.h"
 #include "base/Errors.h"

@@ -7,7 +7,7 @@
 
 #include "ui/platform/CommandLine.h"
 #include "ui/GameFiles.h"
-#include "ui/table/GameTable.h"
+#include "table/widgets/GameTable.h"
 #include "settings/ProgramConfig.h"
 #include "ui/TimerFields.h"
 

@@ -2,7 +2,7 @@
 // and the application goes on delivering events.
 #include "ui/platform/VemoApplication.h"
 
-#include "ui/platform/AnsiText.h"
+#include "ui/text/AnsiText.h"
 #include "base/Errors.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestApplication.h"

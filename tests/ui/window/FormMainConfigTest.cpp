@@ -3,7 +3,7 @@
 // file association applied as the configuration says.
 #include "FormMainFixture.h"
 
-#include "ui/platform/AnsiText.h"
+#include "ui/text/AnsiText.h"
 #include "base/Errors.h"
 #include "ui/platform/FileAssociation.h"
 #include "settings/ProgramConfig.h"

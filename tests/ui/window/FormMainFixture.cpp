@@ -1,7 +1,7 @@
 #include "FormMainFixture.h"
 
 #include "support/GameBuilder.h"
-#include "ui/table/GameTableModel.h"
+#include "table/widgets/GameTableModel.h"
 #include "support/TestApplication.h"
 
 #include <QAbstractButton>

@@ -4,7 +4,7 @@
 // so the rules of the table are checked without a screen.
 #pragma once
 
-#include "ui/table/TableOptions.h"
+#include "table/TableOptions.h"
 
 #include <string>
 #include <vector>

@@ -5,7 +5,7 @@
 // visible. A double click toggles the mark of the grid's current cell.
 #pragma once
 
-#include "ui/table/TableOptions.h"
+#include "table/TableOptions.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
-#include "ui/table/GridCellDelegate.h"
+#include "table/widgets/GridCellDelegate.h"
 
-#include "ui/table/FrozenGridView.h"
-#include "ui/table/GameTableModel.h"
-#include "ui/table/SignImages.h"
+#include "table/widgets/FrozenGridView.h"
+#include "table/widgets/GameTableModel.h"
+#include "table/widgets/SignImages.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // What the game table holds for every combination of its options.
-#include "ui/table/CellMatrix.h"
+#include "table/CellMatrix.h"
 #include "support/GameBuilder.h"
 #include "base/TransCodes.h"
 

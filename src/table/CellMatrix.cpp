@@ -1,4 +1,4 @@
-#include "ui/table/CellMatrix.h"
+#include "table/CellMatrix.h"
 
 #include "base/TransCodes.h"
 #include "model/VemoData.h"
