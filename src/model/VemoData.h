@@ -5,6 +5,7 @@
 // whole game).
 #pragma once
 
+#include "base/CountOptions.h"
 #include "model/GameDate.h"
 #include "model/GroupData.h"
 #include "model/TeamData.h"
@@ -59,14 +60,16 @@ public:
     void SetGameDate(const TGameDate& date) { FGameDate = date; }
     std::string GameDateText() const { return GameDateToText(FGameDate); }
 
-    // Count parameters; a setter recounts scores and ratings when the value changes.
-    bool HiRating() const { return FHiRating; }
+    // Count parameters; a setter recounts scores and ratings when a value changes.
+    const CountOptions& GetCountOptions() const { return FCountOptions; }
+    void SetCountOptions(const CountOptions& options);
+    bool HiRating() const { return FCountOptions.HiRating; }
     void SetHiRating(bool on);
-    bool RatingPlusOne() const { return FRatingPlusOne; }
+    bool RatingPlusOne() const { return FCountOptions.RatingPlusOne; }
     void SetRatingPlusOne(bool on);
-    bool DepositScore() const { return FDepositScore; }
+    bool DepositScore() const { return FCountOptions.DepositScore; }
     void SetDepositScore(bool on);
-    bool SortByRating() const { return FSortByRating; }
+    bool SortByRating() const { return FCountOptions.SortByRating; }
     void SetSortByRating(bool on);
 
     // Questions and the window.
@@ -148,11 +151,9 @@ private:
     std::string FPresenter;
     uint16_t FCurrentTour = 0;
     uint16_t FLastQuestion = 0;
-    bool FHiRating = false;
-    bool FRatingPlusOne = false;
+    // A game nobody has given options counts with every one of them off.
+    CountOptions FCountOptions{.RatingPlusOne = false, .HiRating = false, .SortByRating = false, .DepositScore = false};
     TGameDate FGameDate;
-    bool FDepositScore = false;
-    bool FSortByRating = false;
     std::string FFileName;
     std::vector<std::unique_ptr<TGroupData>> FGroups;
     uint16_t FCurrentGroup = 0;

@@ -66,11 +66,9 @@ OptionsPanel::OptionsPanel(const MainActions& actions, QWidget* parent)
     layout->addWidget(MakeCheckGroup(actions, QStringLiteral(" Опции подсчета "),
                                      {ActionId::ActAutoCount, ActionId::ActHiRating, ActionId::ActSortByRating,
                                       ActionId::ActDeposEnable}));
-    QGroupBox* output = MakeCheckGroup(
-        actions, QStringLiteral(" Вывод информации "),
-        {ActionId::ActGraphTable, ActionId::ActSorting, ActionId::ActOutQuest, ActionId::ActOutRating,
-         ActionId::ActOutNTeam, ActionId::ActOutTeam, ActionId::ActOutTown, ActionId::ActOutCapt,
-         ActionId::ActOutCoach, ActionId::ActOutPlace, ActionId::ActOutScore, ActionId::ActOutSumRating});
+    std::vector<ActionId> outputIds = {ActionId::ActGraphTable};
+    for (const DisplayOptionInfo& info : kDisplayOptions) outputIds.push_back(DisplayAction(info.option));
+    QGroupBox* output = MakeCheckGroup(actions, QStringLiteral(" Вывод информации "), outputIds);
     output->setToolTip(MessageText(QStringLiteral("Выбор информации \r\nдля вывода в таблице")));
     layout->addWidget(output);
     layout->addStretch();
@@ -99,7 +97,7 @@ QGroupBox* OptionsPanel::MakeRatingGroup() {
 }
 
 QGroupBox* OptionsPanel::MakeCheckGroup(const MainActions& actions, const QString& title,
-                                        std::initializer_list<ActionId> ids) {
+                                        const std::vector<ActionId>& ids) {
     auto* group = new QGroupBox(title, this);
     QVBoxLayout* column = TightColumn(group);
     for (ActionId id : ids) column->addWidget(BoundCheckBox(actions[id], group));

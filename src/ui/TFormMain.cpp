@@ -168,8 +168,8 @@ void TFormMain::LoadConfiguration() {
 
 void TFormMain::ApplyConfiguration() {
     ApplyConfigFlags(FConfig, *FActions);
-    SettPanel->SetRatingPlusOne(FConfig.RatingPlusOne);
-    GiveCountOptions(*FGame);
+    SettPanel->SetRatingPlusOne(FConfig.Count.RatingPlusOne);
+    FGame->SetCountOptions(WindowCountOptions());
     FTable->SetGraphic(FActions->Checked(ActGraphTable));
     ActTimerStopExecute();
     ApplyAssociation();
@@ -180,7 +180,7 @@ void TFormMain::ApplyConfiguration() {
 void TFormMain::SaveConfiguration() {
     ProgramConfig config = FConfig;
     CollectConfigFlags(*FActions, config);
-    config.RatingPlusOne = FGame->RatingPlusOne();
+    config.Count = WindowCountOptions();
     SaveProgramConfig(ConfigPath(), config);
 }
 
@@ -221,16 +221,18 @@ bool TFormMain::SaveChangesPrompt() {
     return true;
 }
 
-void TFormMain::GiveCountOptions(TVemoData& game) const {
-    game.SetRatingPlusOne(SettPanel->RatingPlusOne());
-    game.SetHiRating(FActions->Checked(ActHiRating));
-    game.SetSortByRating(FActions->Checked(ActSortByRating));
-    game.SetDepositScore(FActions->Checked(ActDeposEnable));
+CountOptions TFormMain::WindowCountOptions() const {
+    CountOptions options;
+    options.RatingPlusOne = SettPanel->RatingPlusOne();
+    options.HiRating = FActions->Checked(ActHiRating);
+    options.SortByRating = FActions->Checked(ActSortByRating);
+    options.DepositScore = FActions->Checked(ActDeposEnable);
+    return options;
 }
 
 std::unique_ptr<TVemoData> TFormMain::NewGameObject() const {
     auto game = std::make_unique<TVemoData>();
-    GiveCountOptions(*game);
+    game->SetCountOptions(WindowCountOptions());
     return game;
 }
 
@@ -343,27 +345,11 @@ void TFormMain::CountIfAutomatic() {
     if (FActions->Checked(ActAutoCount)) FGame->CountResult();
 }
 
-TableOptions TFormMain::CollectTableOptions() const {
-    TableOptions options;
-    options.Sorting = FActions->Checked(ActSorting);
-    options.OutRating = FActions->Checked(ActOutRating);
-    options.OutNTeam = FActions->Checked(ActOutNTeam);
-    options.OutTeam = FActions->Checked(ActOutTeam);
-    options.OutTown = FActions->Checked(ActOutTown);
-    options.OutCapt = FActions->Checked(ActOutCapt);
-    options.OutCoach = FActions->Checked(ActOutCoach);
-    options.OutPlace = FActions->Checked(ActOutPlace);
-    options.OutScore = FActions->Checked(ActOutScore);
-    options.OutSumRating = FActions->Checked(ActOutSumRating);
-    options.OutQuest = FActions->Checked(ActOutQuest);
-    return options;
-}
-
 void TFormMain::RebuildTable() {
-    TableOptions options = CollectTableOptions();
+    TableOptions options = CollectTableOptions(*FActions);
     const bool content = FTable->Rebuild(*FGame, options);
     // With no team column chosen the table shows the names; the option says so too.
-    if (options.OutTeam) FActions->SetChecked(ActOutTeam, true);
+    ApplyTableOptions(options, *FActions);
     if (content) setWindowTitle(GameWindowTitle(*FGame, FFiles.CurrentFile()));
     SettPanel->FillSelectors(content ? FGame.get() : nullptr);
 }

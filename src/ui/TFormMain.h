@@ -83,14 +83,13 @@ private:
     // False when the user cancelled.
     bool SaveChangesPrompt();
     bool WriteGame(const QString& path);
-    // The four count parameters of the game follow the options the window shows.
-    void GiveCountOptions(TVemoData& game) const;
+    // The count options as the window shows them; every game gets them.
+    CountOptions WindowCountOptions() const;
     std::unique_ptr<TVemoData> NewGameObject() const;
     void ShowEmptyGame();
     bool LoadGame(const QString& path);
     void SetLastQuestionShown(int count);
     void CountIfAutomatic();
-    TableOptions CollectTableOptions() const;
 
     void ToursBoxChange(int index);
     void GroupsBoxChange(int index);

@@ -73,11 +73,11 @@ TEST_F(FormMainConfigTest, OptionsChangedInOneRunAreThereInTheNext) {
     Action("ActSett")->trigger();
     EXPECT_FALSE(Close());
     const ProgramConfig written = WrittenConfig();
-    EXPECT_TRUE(written.OutCapt);
-    EXPECT_FALSE(written.OutTown);
+    EXPECT_TRUE(written.Table[DisplayOption::OutCapt]);
+    EXPECT_FALSE(written.Table[DisplayOption::OutTown]);
     EXPECT_FALSE(written.GraphTable);
     EXPECT_FALSE(written.AutoCount);
-    EXPECT_FALSE(written.RatingPlusOne);
+    EXPECT_FALSE(written.Count.RatingPlusOne);
     EXPECT_FALSE(written.ShowSettingsPanel);
 
     Start();
