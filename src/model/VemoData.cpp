@@ -152,20 +152,11 @@ int TVemoData::GetLastQuestion() {
 }
 
 std::unique_ptr<TVemoData> TVemoData::CreateCopy(TVemoData& source) {
+    source.GetLastQuestion();
     auto copy = std::make_unique<TVemoData>();
-    copy->FTourNames = source.FTourNames;
-    copy->FTourQuestCounts = source.FTourQuestCounts;
-    copy->FQuestionCount = source.FQuestionCount;
+    static_cast<TGameValues&>(*copy) = source;
     for (const auto& group : source.FGroups) copy->FGroups.push_back(std::make_unique<TGroupData>(*group));
     for (const auto& team : source.FTeams) copy->FTeams.push_back(TTeamData::CreateCopy(*team, *copy));
-    copy->FGameName = source.FGameName;
-    copy->FPresenter = source.FPresenter;
-    copy->FCurrentTour = source.FCurrentTour;
-    copy->FLastQuestion = static_cast<uint16_t>(source.GetLastQuestion());
-    copy->FCountOptions = source.FCountOptions;
-    copy->FGameDate = source.FGameDate;
-    copy->FFileName = source.FFileName;
-    copy->FCurrentGroup = source.FCurrentGroup;
     copy->UpdateTourStart();
     copy->UpdateGroupTeams();
     copy->CountRatings();
