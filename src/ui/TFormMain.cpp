@@ -126,7 +126,7 @@ void TFormMain::FirstShow() {
     StBar->StopClock();
     if (FOptions.showSplash && !FOptions.embedding) {
         TAboutBox splash(this);
-        splash.exec();
+        AppDialogs().Exec(splash);
     }
     StBar->StartClock();
     LoadConfiguration();
@@ -330,7 +330,7 @@ void TFormMain::ActExitExecute() { close(); }
 
 void TFormMain::ActAboutExecute() {
     TAboutBox about(this);
-    about.exec();
+    AppDialogs().Exec(about);
 }
 
 // ---- Changes, counting and the table ----

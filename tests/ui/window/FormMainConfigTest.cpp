@@ -42,7 +42,6 @@ TEST_F(FormMainConfigTest, FirstStartWithoutAFileUsesTheDefaults) {
     EXPECT_FALSE(Form().Game().SortByRating());
     EXPECT_FALSE(Form().Game().DepositScore());
     EXPECT_TRUE(Association().IsAssociated());
-    EXPECT_TRUE(FDialogs.Errors().isEmpty());
     Open(SaveGame(*ThreeTeamGame(), "game.qgm"));
     EXPECT_EQ(Grid()->objectName(), QStringLiteral("TableGr"));
     EXPECT_EQ(RowTexts(1, 7), (QStringList{"N", "Команда", "Город", "О", "Рейт.", "Взят.", "1"}));
@@ -121,11 +120,9 @@ TEST_F(FormMainConfigTest, ADamagedFileIsReportedAndTheStartGoesOn) {
     StartupOptions options;
     options.hasOpen = true;
     options.openPath = SaveGame(*ThreeTeamGame(), "game.qgm");
+    FDialogs.ExpectError(expected, QStringLiteral("ВеМо 2007"));
     Start(options);
 
-    ASSERT_EQ(FDialogs.Errors().size(), 1);
-    EXPECT_EQ(FDialogs.Errors()[0].text, expected);
-    EXPECT_EQ(FDialogs.Errors()[0].caption, QStringLiteral("ВеМо 2007"));
     EXPECT_EQ(Form().Game().TeamCount(), 3);
     EXPECT_EQ(TimerText(), QStringLiteral("60"));
 

@@ -12,16 +12,8 @@
 
 #include <filesystem>
 
-namespace {
-
-ScriptedDialogs& InstallDialogs() {
+FormMainTest::FormMainTest() {
     TestApplication();
-    return ScriptedDialogs::Install();
-}
-
-}  // namespace
-
-FormMainTest::FormMainTest() : FDialogs(InstallDialogs()) {
     std::filesystem::create_directories(FFolder.Path() / "program");
     std::filesystem::create_directories(FFolder.Path() / "data");
     qputenv("VEMO_PROGRAM_DIR", QByteArray::fromStdString(FFolder.File("program")));
@@ -35,8 +27,14 @@ FormMainTest::~FormMainTest() {
 }
 
 TFormMain& FormMainTest::Start(StartupOptions options) {
-    if (FForm) Close();
     options.showSplash = false;
+    return Show(options);
+}
+
+TFormMain& FormMainTest::StartWithSplash() { return Show(StartupOptions{}); }
+
+TFormMain& FormMainTest::Show(const StartupOptions& options) {
+    if (FForm) Close();
     FForm = std::make_unique<TFormMain>(options);
     FForm->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(FForm.get()));

@@ -30,6 +30,8 @@ protected:
 
     // Creates and shows the window (no splash); a previous one is closed first.
     TFormMain& Start(StartupOptions options = {});
+    // The same with the splash, which the test scripts in FDialogs.windows.
+    TFormMain& StartWithSplash();
     TFormMain& Form() { return *FForm; }
     // Closes the window as the user does; false when it stayed open.
     bool Close();
@@ -62,8 +64,11 @@ protected:
     void Choose(QComboBox* box, int index);
 
     TempDir FFolder;
-    ScriptedDialogs& FDialogs;
+    ScriptedDialogs FDialogs;
     std::unique_ptr<TFormMain> FForm;
+
+private:
+    TFormMain& Show(const StartupOptions& options);
 };
 
 // Tours of 3 and 2 questions. Ratings (minuses + 1) 1, 2, 3, 2, 3; T3 leads

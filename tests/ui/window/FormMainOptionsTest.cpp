@@ -118,10 +118,8 @@ TEST_F(FormMainOptionsTest, GroupChoiceShowsTheGroupAndRefusesAnEmptyOne) {
 
     Choose(groups, 2);
     EXPECT_EQ(TeamOrder(), (QStringList{"T2", "T3"}));
+    FDialogs.ExpectError(QStringLiteral("Группа \"G3\" не содержит ни одной команды."), QStringLiteral("Ошибка"));
     QTest::keyClick(groups, Qt::Key_Down);
-    ASSERT_EQ(FDialogs.Errors().size(), 1);
-    EXPECT_EQ(FDialogs.Errors()[0].text, QStringLiteral("Группа \"G3\" не содержит ни одной команды."));
-    EXPECT_EQ(FDialogs.Errors()[0].caption, QStringLiteral("Ошибка"));
     EXPECT_EQ(groups->currentIndex(), 2);
     EXPECT_EQ(Form().Game().CurrentGroup(), 2);
     EXPECT_EQ(TeamOrder(), (QStringList{"T2", "T3"}));
