@@ -1,5 +1,6 @@
 #include "ui/OptionsPanel.h"
 
+#include "ui/draw/ProgramFont.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/GameSelectors.h"
 #include "ui/MainActions.h"
@@ -48,7 +49,7 @@ OptionsPanel::OptionsPanel(const MainActions& actions, QWidget* parent)
     setFixedWidth(kWidth);
     setFrameShape(QFrame::StyledPanel);
     // The panel's width is fixed; its longest option must fit on one line.
-    setFont(QFont(QStringLiteral("Arial"), 8));
+    setFont(Draw::ProgramFont(8));
     ToursBox->setObjectName(QStringLiteral("ToursBox"));
     GroupsBox->setObjectName(QStringLiteral("GroupsBox"));
     for (QComboBox* box : {ToursBox, GroupsBox}) box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

@@ -1,5 +1,6 @@
 #include "ui/TFormMain.h"
 
+#include "ui/draw/ProgramFont.h"
 #include "ui/platform/AboutBox.h"
 #include "ui/text/AnsiText.h"
 #include "ui/ConfigBinding.h"
@@ -50,7 +51,7 @@ TFormMain::TFormMain(const StartupOptions& options, QWidget* parent)
     RegisterPictures();
     setObjectName(QStringLiteral("FormMain"));
     // A narrow face, so the panel's options and the status texts fit their widths.
-    setFont(QFont(QStringLiteral("Arial"), 9));
+    setFont(Draw::ProgramFont());
     setWindowTitle(kProgramTitle);
     FGame->SetGameName(ToAnsi(kNewGameName));
     FActions = std::make_unique<MainActions>(*this);

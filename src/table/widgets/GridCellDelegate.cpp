@@ -1,6 +1,7 @@
 #include "table/widgets/GridCellDelegate.h"
 
 #include "table/widgets/FrozenGridView.h"
+#include "ui/draw/ProgramFont.h"
 #include "table/widgets/GameTableModel.h"
 #include "table/widgets/SignImages.h"
 
@@ -23,7 +24,7 @@ bool IsCurrent(const QStyleOptionViewItem& option) {
 }  // namespace
 
 GridCellDelegate::GridCellDelegate(Form form, QObject* parent)
-    : QStyledItemDelegate(parent), FForm(form), FFont(QStringLiteral("Arial"), kFontPoints), FBoldFont(FFont) {
+    : QStyledItemDelegate(parent), FForm(form), FFont(Draw::ProgramFont(kFontPoints)), FBoldFont(FFont) {
     FBoldFont.setBold(true);
 }
 
