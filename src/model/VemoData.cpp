@@ -151,14 +151,13 @@ int TVemoData::GetLastQuestion() {
     return FLastQuestion;
 }
 
+// The source is recounted first, so the copy takes its results as they are.
 std::unique_ptr<TVemoData> TVemoData::CreateCopy(TVemoData& source) {
     source.GetLastQuestion();
     auto copy = std::make_unique<TVemoData>();
     static_cast<TGameValues&>(*copy) = source;
     for (const auto& group : source.FGroups) copy->FGroups.push_back(std::make_unique<TGroupData>(*group));
     for (const auto& team : source.FTeams) copy->FTeams.push_back(TTeamData::CreateCopy(*team, *copy));
-    copy->UpdateTourStart();
     copy->UpdateGroupTeams();
-    copy->CountRatings();
     return copy;
 }
