@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -162,19 +161,6 @@ protected:
 };
 
 }  // namespace
-
-TEST(ProgramConfig, TheKeyIsFourLettersABlankAndFourDigits) {
-    const std::string key = kProgramKey;
-    ASSERT_EQ(key.size(), 9u);
-    for (int i = 0; i < 4; ++i) EXPECT_TRUE(std::isalpha(static_cast<unsigned char>(key[i]))) << key;
-    EXPECT_EQ(key[4], ' ');
-    for (int i = 5; i < 9; ++i) EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(key[i]))) << key;
-}
-
-TEST_F(ProgramConfigFile, LivesAsVemoCfgInTheProgramFolder) {
-    EXPECT_EQ(std::filesystem::path(FPath), FDir.Path() / "Vemo.cfg");
-    EXPECT_EQ(ConfigFilePath("/opt/vemo/bin/"), "/opt/vemo/bin/Vemo.cfg");
-}
 
 TEST_F(ProgramConfigFile, WithoutAFileTheDefaultsApplyButUserNameAndChampionshipModeStay) {
     ProgramConfig config = Changed();

@@ -61,15 +61,15 @@ void FormMainTest::Open(const QString& path) {
     Action("ActOpenFile")->trigger();
 }
 
-QAction* FormMainTest::Action(const char* name) const {
+QAction* FormMainTest::Action(const QByteArray& name) const {
     auto* action = FForm->findChild<QAction*>(QLatin1String(name));
-    EXPECT_NE(action, nullptr) << name;
+    EXPECT_NE(action, nullptr) << name.constData();
     return action;
 }
 
-QAbstractButton* FormMainTest::Button(const char* name) const {
+QAbstractButton* FormMainTest::Button(const QByteArray& name) const {
     auto* button = FForm->findChild<QAbstractButton*>(QLatin1String(name));
-    EXPECT_NE(button, nullptr) << name;
+    EXPECT_NE(button, nullptr) << name.constData();
     return button;
 }
 

@@ -43,8 +43,8 @@ protected:
     // Opens `path` through ActOpenFile and the scripted open dialog.
     void Open(const QString& path);
 
-    QAction* Action(const char* name) const;
-    QAbstractButton* Button(const char* name) const;
+    QAction* Action(const QByteArray& name) const;
+    QAbstractButton* Button(const QByteArray& name) const;
     QComboBox* Box(const char* name) const;
 
     // The grid on show: TableGr or Table.

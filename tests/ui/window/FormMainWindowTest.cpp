@@ -32,10 +32,7 @@ TEST_F(FormMainTest, StatusBarShowsVersionDateAndARunningClock) {
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4}$")).match(PanelText(Form(), 3)).hasMatch());
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$")).match(PanelText(Form(), 4)).hasMatch());
     EXPECT_TRUE(PanelText(Form(), 5).isEmpty());
-    auto* clock = Form().findChild<QTimer*>(QStringLiteral("Timer"));
-    ASSERT_NE(clock, nullptr);
-    EXPECT_TRUE(clock->isActive());
-    EXPECT_EQ(clock->interval(), 500);
+    EXPECT_TRUE(Form().statusBar()->findChild<QTimer*>(QStringLiteral("Timer"))->isActive());
 }
 
 TEST_F(FormMainTest, TeamsWithoutQuestionsStayUsable) {
