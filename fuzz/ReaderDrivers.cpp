@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <unistd.h>
 
 namespace {
@@ -27,8 +28,18 @@ std::string SavedBytes(const TVemoData& game) {
     return FileIO::ReadWholeFile(RoundTripPath());
 }
 
+// Removes the round trip's file however the check ends, so neither the
+// tests nor a fuzzing run leave files behind in the temporary folder.
+struct RemoveRoundTripFile {
+    ~RemoveRoundTripFile() {
+        std::error_code ignored;
+        std::filesystem::remove(RoundTripPath(), ignored);
+    }
+};
+
 // A game the reader accepted must survive the current format unchanged.
 void CheckGameRoundTrip(const TVemoData& game) {
+    const RemoveRoundTripFile removed;
     const std::string first = SavedBytes(game);
     TVemoData again;
     if (!again.LoadFromBytes(first, RoundTripPath())) throw RoundTripFault("a saved game was not recognised");

@@ -2,7 +2,7 @@
 // or check results. Texts on stdout are UTF-8 with LF line ends.
 #include "base/Errors.h"
 #include "base/FileIO.h"
-#include "app/GameJson.h"
+#include "model/GameJson.h"
 #include "base/TransCodes.h"
 #include "model/VemoData.h"
 
@@ -25,21 +25,10 @@ struct CtlError {
 
 [[noreturn]] void Usage(const std::string& message) { throw CtlError{kExitUsage, message}; }
 
-// The count options a new game gets, as the program's defaults have them.
-struct CountOptions {
-    bool ratingPlusOne = true;
-    bool hiRating = true;
-    bool sortByRating = false;
-    bool deposit = false;
-};
-
 std::unique_ptr<TVemoData> LoadGame(const std::string& path, const CountOptions& options) {
     if (!FileIO::FileExists(path)) throw CtlError{kExitFileError, "файл не найден: " + path};
     auto game = std::make_unique<TVemoData>();
-    game->SetRatingPlusOne(options.ratingPlusOne);
-    game->SetHiRating(options.hiRating);
-    game->SetSortByRating(options.sortByRating);
-    game->SetDepositScore(options.deposit);
+    game->SetCountOptions(options);
     try {
         if (!game->LoadFromFile(path))
             throw CtlError{kExitFileError, "это не игровой файл ВеМо: " + path};
@@ -73,10 +62,10 @@ StandingsRequest ParseStandings(const std::vector<std::string>& args) {
         if (i + 1 >= args.size()) Usage("нет значения у " + option);
         const std::string& value = args[i + 1];
         if (option == "--tour" || option == "--group" || option == "--last") request.view[option] = Number(option, value);
-        else if (option == "--rating") request.count.ratingPlusOne = Switch(option, value, "plus-one", "zero");
-        else if (option == "--hirating") request.count.hiRating = Switch(option, value, "on", "off");
-        else if (option == "--sort-by-rating") request.count.sortByRating = Switch(option, value, "on", "off");
-        else if (option == "--deposit") request.count.deposit = Switch(option, value, "on", "off");
+        else if (option == "--rating") request.count.RatingPlusOne = Switch(option, value, "plus-one", "zero");
+        else if (option == "--hirating") request.count.HiRating = Switch(option, value, "on", "off");
+        else if (option == "--sort-by-rating") request.count.SortByRating = Switch(option, value, "on", "off");
+        else if (option == "--deposit") request.count.DepositScore = Switch(option, value, "on", "off");
         else Usage("неизвестный параметр: " + option);
     }
     return request;

@@ -25,19 +25,9 @@ bool TTeamData::SetRawMark(int q, uint8_t value) {
 
 std::unique_ptr<TTeamData> TTeamData::CreateCopy(const TTeamData& source, TVemoData& owner) {
     auto copy = std::make_unique<TTeamData>(&owner);
+    static_cast<TTeamValues&>(*copy) = source;
     copy->SetMarkCount(owner.QuestionCount());
     for (int q = 0; q < owner.QuestionCount(); ++q) copy->FMarks[q] = source.RawMark(q);
     if (source.Group()) copy->FGroup = owner.GroupNamed(source.Group()->Name);
-    copy->Name = source.Name;
-    copy->Town = source.Town;
-    copy->Captain = source.Captain;
-    copy->Trainer = source.Trainer;
-    copy->ScoreDeposit = source.ScoreDeposit;
-    copy->Number = source.Number;
-    copy->TotalTaken = source.TotalTaken;
-    copy->RatScore = source.RatScore;
-    copy->Score = source.Score;
-    copy->Place = source.Place;
-    copy->SortPos = source.SortPos;
     return copy;
 }

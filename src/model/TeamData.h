@@ -10,7 +10,24 @@
 class TVemoData;
 struct TGroupData;
 
-class TTeamData {
+// A team's plain values: its texts, its number, its deposit and the
+// results of the last count. TTeamData::CreateCopy takes them whole.
+struct TTeamValues {
+    std::string Name;
+    std::string Town;
+    std::string Captain;
+    std::string Trainer;
+    int32_t ScoreDeposit = 0;
+    int32_t Number = 0;
+    // Results of the last count.
+    int32_t TotalTaken = 0;
+    int32_t RatScore = 0;
+    int32_t Score = 0;
+    int32_t Place = 0;
+    int32_t SortPos = 0;
+};
+
+class TTeamData : public TTeamValues {
 public:
     explicit TTeamData(TVemoData* owner = nullptr) : FOwner(owner) {}
 
@@ -30,19 +47,6 @@ public:
     TVemoData* Owner() const { return FOwner; }
     TGroupData* Group() const { return FGroup; }
     void SetGroup(TGroupData* group) { FGroup = group; }
-
-    std::string Name;
-    std::string Town;
-    std::string Captain;
-    std::string Trainer;
-    int32_t ScoreDeposit = 0;
-    int32_t Number = 0;
-    // Results of the last count.
-    int32_t TotalTaken = 0;
-    int32_t RatScore = 0;
-    int32_t Score = 0;
-    int32_t Place = 0;
-    int32_t SortPos = 0;
 
 private:
     friend class TVemoData;

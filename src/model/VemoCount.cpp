@@ -100,7 +100,7 @@ int TVemoData::QuestionRating(int q) const {
     const int count = ActiveTeamCount();
     for (int i = 0; i < count; ++i)
         if (ActiveTeam(i)->Mark(q) == 0) ++missed;
-    return FRatingPlusOne ? missed + 1 : missed;
+    return FCountOptions.RatingPlusOne ? missed + 1 : missed;
 }
 
 int TVemoData::TeamTakenCount(int i) const {
@@ -133,13 +133,13 @@ std::vector<int> TVemoData::CountRatingsOf(const TeamArrayType& teams) {
     std::vector<int> ratings(static_cast<std::size_t>(last), static_cast<int>(teams.size()));
     for (const TTeamData* team : teams)
         SubtractTaken(team->FMarks.data() + start, CoveredQuestions(*team, start, last), ratings.data());
-    if (FRatingPlusOne)
+    if (FCountOptions.RatingPlusOne)
         for (int& r : ratings) ++r;
 
     for (TTeamData* team : teams) {
         const TakenSums sums = SumTaken(team->FMarks.data() + start, CoveredQuestions(*team, start, last), ratings.data());
         team->RatScore = sums.ratScore;
-        team->Score = FDepositScore ? sums.score - team->ScoreDeposit : sums.score;
+        team->Score = FCountOptions.DepositScore ? sums.score - team->ScoreDeposit : sums.score;
     }
     return ratings;
 }
@@ -157,13 +157,13 @@ void TVemoData::CountResult() {
         const int covered = CoveredQuestions(*team, FTourStart, window);
         team->TotalTaken = static_cast<int32_t>(
             std::count_if(marks, marks + covered, [](uint8_t m) { return m != 0; }));
-        const RankKey key = FSortByRating ? RankKey{team->RatScore, team->TotalTaken}
+        const RankKey key = FCountOptions.SortByRating ? RankKey{team->RatScore, team->TotalTaken}
                                           : RankKey{team->Score, team->RatScore};
         ranked.push_back({team, key, {}});
     }
     std::stable_sort(ranked.begin(), ranked.end(),
                      [](const RankedTeam& a, const RankedTeam& b) { return a.key > b.key; });
-    if (FHiRating && !FSortByRating) SeparateTiesByTakenRatings(ranked, ratings, FTourStart);
+    if (FCountOptions.HiRating && !FCountOptions.SortByRating) SeparateTiesByTakenRatings(ranked, ratings, FTourStart);
 
     for (std::size_t k = 0; k < ranked.size(); ++k) {
         TTeamData* team = ranked[k].team;

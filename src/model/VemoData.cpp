@@ -99,28 +99,34 @@ char TVemoData::QuestSign(int i, int q) const {
     return team->Mark(q) ? '+' : '-';
 }
 
-void TVemoData::SetHiRating(bool on) {
-    if (FHiRating == on) return;
-    FHiRating = on;
+void TVemoData::SetCountOptions(const CountOptions& options) {
+    if (FCountOptions == options) return;
+    FCountOptions = options;
     CountRatings();
+}
+
+void TVemoData::SetHiRating(bool on) {
+    CountOptions options = FCountOptions;
+    options.HiRating = on;
+    SetCountOptions(options);
 }
 
 void TVemoData::SetRatingPlusOne(bool on) {
-    if (FRatingPlusOne == on) return;
-    FRatingPlusOne = on;
-    CountRatings();
+    CountOptions options = FCountOptions;
+    options.RatingPlusOne = on;
+    SetCountOptions(options);
 }
 
 void TVemoData::SetDepositScore(bool on) {
-    if (FDepositScore == on) return;
-    FDepositScore = on;
-    CountRatings();
+    CountOptions options = FCountOptions;
+    options.DepositScore = on;
+    SetCountOptions(options);
 }
 
 void TVemoData::SetSortByRating(bool on) {
-    if (FSortByRating == on) return;
-    FSortByRating = on;
-    CountRatings();
+    CountOptions options = FCountOptions;
+    options.SortByRating = on;
+    SetCountOptions(options);
 }
 
 int TVemoData::WindowQuestionCount() const {
@@ -145,26 +151,13 @@ int TVemoData::GetLastQuestion() {
     return FLastQuestion;
 }
 
+// The source is recounted first, so the copy takes its results as they are.
 std::unique_ptr<TVemoData> TVemoData::CreateCopy(TVemoData& source) {
+    source.GetLastQuestion();
     auto copy = std::make_unique<TVemoData>();
-    copy->FTourNames = source.FTourNames;
-    copy->FTourQuestCounts = source.FTourQuestCounts;
-    copy->FQuestionCount = source.FQuestionCount;
+    static_cast<TGameValues&>(*copy) = source;
     for (const auto& group : source.FGroups) copy->FGroups.push_back(std::make_unique<TGroupData>(*group));
     for (const auto& team : source.FTeams) copy->FTeams.push_back(TTeamData::CreateCopy(*team, *copy));
-    copy->FGameName = source.FGameName;
-    copy->FPresenter = source.FPresenter;
-    copy->FCurrentTour = source.FCurrentTour;
-    copy->FLastQuestion = static_cast<uint16_t>(source.GetLastQuestion());
-    copy->FHiRating = source.FHiRating;
-    copy->FRatingPlusOne = source.FRatingPlusOne;
-    copy->FGameDate = source.FGameDate;
-    copy->FDepositScore = source.FDepositScore;
-    copy->FSortByRating = source.FSortByRating;
-    copy->FFileName = source.FFileName;
-    copy->FCurrentGroup = source.FCurrentGroup;
-    copy->UpdateTourStart();
     copy->UpdateGroupTeams();
-    copy->CountRatings();
     return copy;
 }

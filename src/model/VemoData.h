@@ -5,6 +5,7 @@
 // whole game).
 #pragma once
 
+#include "base/CountOptions.h"
 #include "model/GameDate.h"
 #include "model/GroupData.h"
 #include "model/TeamData.h"
@@ -17,7 +18,26 @@
 
 using TeamArrayType = std::vector<TTeamData*>;
 
-class TVemoData {
+// The game's plain values: everything but the teams and groups it owns and
+// the list of teams in view drawn from them. CreateCopy takes them whole,
+// so a value added here is copied without a word in CreateCopy.
+struct TGameValues {
+    std::vector<std::string> FTourNames;
+    std::vector<uint16_t> FTourQuestCounts;
+    uint16_t FQuestionCount = 0;
+    std::string FGameName;
+    std::string FPresenter;
+    uint16_t FCurrentTour = 0;
+    uint16_t FLastQuestion = 0;
+    // A game nobody has given options counts with every one of them off.
+    CountOptions FCountOptions{.RatingPlusOne = false, .HiRating = false, .SortByRating = false, .DepositScore = false};
+    TGameDate FGameDate;
+    std::string FFileName;
+    uint16_t FCurrentGroup = 0;
+    uint16_t FTourStart = 0;
+};
+
+class TVemoData : private TGameValues {
 public:
     // Counts of teams, questions, tours and groups are 16-bit.
     static constexpr int kMaxCount = 65535;
@@ -59,14 +79,16 @@ public:
     void SetGameDate(const TGameDate& date) { FGameDate = date; }
     std::string GameDateText() const { return GameDateToText(FGameDate); }
 
-    // Count parameters; a setter recounts scores and ratings when the value changes.
-    bool HiRating() const { return FHiRating; }
+    // Count parameters; a setter recounts scores and ratings when a value changes.
+    const CountOptions& GetCountOptions() const { return FCountOptions; }
+    void SetCountOptions(const CountOptions& options);
+    bool HiRating() const { return FCountOptions.HiRating; }
     void SetHiRating(bool on);
-    bool RatingPlusOne() const { return FRatingPlusOne; }
+    bool RatingPlusOne() const { return FCountOptions.RatingPlusOne; }
     void SetRatingPlusOne(bool on);
-    bool DepositScore() const { return FDepositScore; }
+    bool DepositScore() const { return FCountOptions.DepositScore; }
     void SetDepositScore(bool on);
-    bool SortByRating() const { return FSortByRating; }
+    bool SortByRating() const { return FCountOptions.SortByRating; }
     void SetSortByRating(bool on);
 
     // Questions and the window.
@@ -138,23 +160,8 @@ private:
     int TourStartOf(int i) const;
     void AfterTourChange();
 
-    std::vector<std::string> FTourNames;
-    std::vector<uint16_t> FTourQuestCounts;
-    uint16_t FQuestionCount = 0;
     std::vector<std::unique_ptr<TTeamData>> FTeams;
     // The current group's teams; they belong to FTeams.
     TeamArrayType FGroupTeams;
-    std::string FGameName;
-    std::string FPresenter;
-    uint16_t FCurrentTour = 0;
-    uint16_t FLastQuestion = 0;
-    bool FHiRating = false;
-    bool FRatingPlusOne = false;
-    TGameDate FGameDate;
-    bool FDepositScore = false;
-    bool FSortByRating = false;
-    std::string FFileName;
     std::vector<std::unique_ptr<TGroupData>> FGroups;
-    uint16_t FCurrentGroup = 0;
-    uint16_t FTourStart = 0;
 };

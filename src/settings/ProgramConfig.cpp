@@ -11,36 +11,34 @@ const char* const kProgramKey = "VeMo 2007";
 
 namespace {
 
+using FlagField = bool& (*)(ProgramConfig&);
+
 struct FlagParameter {
     std::string_view name;
-    bool ProgramConfig::*field;
+    FlagField field;
 };
 
-// The display and counting flags, in the order Load applies them: the
+// The flags besides the display options, whose names kDisplayOptions gives.
+constexpr FlagParameter kOtherFlags[] = {
+    {"RATMINSK", [](ProgramConfig& c) -> bool& { return c.Count.RatingPlusOne; }},
+    {"HIRATING", [](ProgramConfig& c) -> bool& { return c.Count.HiRating; }},
+    {"SORTBYRATING", [](ProgramConfig& c) -> bool& { return c.Count.SortByRating; }},
+    {"DEPOSIT", [](ProgramConfig& c) -> bool& { return c.Count.DepositScore; }},
+    {"GRAPHTABLE", [](ProgramConfig& c) -> bool& { return c.GraphTable; }},
+    {"ASSFILES", [](ProgramConfig& c) -> bool& { return c.AssociateFiles; }},
+    {"OUTSETT", [](ProgramConfig& c) -> bool& { return c.ShowSettingsPanel; }},
+    {"AUTOCOUNT", [](ProgramConfig& c) -> bool& { return c.AutoCount; }},
+    {"PLAYWARN", [](ProgramConfig& c) -> bool& { return c.PlayWarn; }},
+    {"PLAYEND", [](ProgramConfig& c) -> bool& { return c.PlayEnd; }},
+};
+
+// The display and counting flags in the order Load applies them: the
 // counting options first, then the columns, the grid, the association,
 // the deposit, and the panel, the automatic count and the timer's sounds.
-constexpr FlagParameter kAppliedFlags[] = {
-    {"RATMINSK", &ProgramConfig::RatingPlusOne},
-    {"SORTING", &ProgramConfig::Sorting},
-    {"HIRATING", &ProgramConfig::HiRating},
-    {"SORTBYRATING", &ProgramConfig::SortByRating},
-    {"OUTRATING", &ProgramConfig::OutRating},
-    {"OUTQUEST", &ProgramConfig::OutQuest},
-    {"OUTN", &ProgramConfig::OutNTeam},
-    {"OUTTEAM", &ProgramConfig::OutTeam},
-    {"OUTTOWN", &ProgramConfig::OutTown},
-    {"OUTCAPT", &ProgramConfig::OutCapt},
-    {"OUTCOACH", &ProgramConfig::OutCoach},
-    {"OUTPLACE", &ProgramConfig::OutPlace},
-    {"OUTSCORE", &ProgramConfig::OutScore},
-    {"OUTSUMRAT", &ProgramConfig::OutSumRating},
-    {"GRAPHTABLE", &ProgramConfig::GraphTable},
-    {"ASSFILES", &ProgramConfig::AssociateFiles},
-    {"DEPOSIT", &ProgramConfig::Deposit},
-    {"OUTSETT", &ProgramConfig::ShowSettingsPanel},
-    {"AUTOCOUNT", &ProgramConfig::AutoCount},
-    {"PLAYWARN", &ProgramConfig::PlayWarn},
-    {"PLAYEND", &ProgramConfig::PlayEnd},
+constexpr std::string_view kAppliedFlags[] = {
+    "RATMINSK", "SORTING", "HIRATING", "SORTBYRATING", "OUTRATING", "OUTQUEST", "OUTN",
+    "OUTTEAM", "OUTTOWN", "OUTCAPT", "OUTCOACH", "OUTPLACE", "OUTSCORE", "OUTSUMRAT",
+    "GRAPHTABLE", "ASSFILES", "DEPOSIT", "OUTSETT", "AUTOCOUNT", "PLAYWARN", "PLAYEND",
 };
 
 // The flags that open the file, in the order they are written.
@@ -53,10 +51,12 @@ constexpr std::string_view kLeadingWrittenFlags[] = {
 constexpr const char* kUserName = "USER_NAME";
 constexpr const char* kRemindUpdates = "REMINDUPDATES";
 
-bool ProgramConfig::*FlagField(std::string_view name) {
-    const auto found = std::find_if(std::begin(kAppliedFlags), std::end(kAppliedFlags),
+bool& Flag(ProgramConfig& config, std::string_view name) {
+    for (const DisplayOptionInfo& info : kDisplayOptions)
+        if (info.configName == name) return config.Table[info.option];
+    const auto found = std::find_if(std::begin(kOtherFlags), std::end(kOtherFlags),
                                     [name](const FlagParameter& flag) { return flag.name == name; });
-    return found->field;
+    return found->field(config);
 }
 
 std::string PlacePointsName(std::size_t place) { return "PLACEPOINTS" + std::to_string(place); }
@@ -81,7 +81,7 @@ void ApplyDefaults(ProgramConfig& config) {
 }  // namespace
 
 void ReadProgramConfig(const TLumSettings& store, ProgramConfig& config) {
-    for (const auto& flag : kAppliedFlags) config.*flag.field = store.GetBoolean(flag.name);
+    for (std::string_view name : kAppliedFlags) Flag(config, name) = store.GetBoolean(name);
     config.TimerAll = TimerSeconds(store, "TIMERALL");
     config.TimerWarn = TimerSeconds(store, "TIMERWARN");
     config.WayWarn = store.GetString("WAYWARN");
@@ -96,13 +96,14 @@ void ReadProgramConfig(const TLumSettings& store, ProgramConfig& config) {
 
 void WriteProgramConfig(TLumSettings& store, const ProgramConfig& config) {
     store.Clear();
-    for (std::string_view name : kLeadingWrittenFlags) store.AddBoolean(name, config.*FlagField(name));
+    ProgramConfig flags = config;  // Flag() hands out the fields to write them as well
+    for (std::string_view name : kLeadingWrittenFlags) store.AddBoolean(name, Flag(flags, name));
     store.AddInteger("TIMERALL", config.TimerAll);
     store.AddInteger("TIMERWARN", config.TimerWarn);
     store.AddString("WAYWARN", config.WayWarn);
     store.AddString("WAYEND", config.WayEnd);
     store.AddInteger("EXLGAMES", config.ExlGames);
-    store.AddBoolean("DEPOSIT", config.Deposit);
+    store.AddBoolean("DEPOSIT", Flag(flags, "DEPOSIT"));
     store.AddBoolean(kRemindUpdates, config.RemindUpdates);
     store.AddString(kUserName, config.UserName);
     for (std::size_t i = 0; i < config.PlacePoints.size(); ++i)

@@ -3,25 +3,16 @@
 // the file association and the championship settings.
 #pragma once
 
+#include "base/CountOptions.h"
+#include "settings/TableOptions.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 
 struct ProgramConfig {
-    bool RatingPlusOne = true;   // RATMINSK: "Минусы + 1" (true) or "Нулевой"
-    bool Sorting = true;         // SORTING
-    bool HiRating = true;        // HIRATING
-    bool SortByRating = false;   // SORTBYRATING
-    bool OutRating = true;       // OUTRATING
-    bool OutQuest = true;        // OUTQUEST
-    bool OutNTeam = true;        // OUTN
-    bool OutTeam = true;         // OUTTEAM
-    bool OutTown = true;         // OUTTOWN
-    bool OutCapt = false;        // OUTCAPT
-    bool OutCoach = false;       // OUTCOACH
-    bool OutPlace = false;       // OUTPLACE
-    bool OutScore = true;        // OUTSCORE
-    bool OutSumRating = true;    // OUTSUMRAT
+    CountOptions Count;          // RATMINSK, HIRATING, SORTBYRATING, DEPOSIT
+    TableOptions Table;          // each under its name in kDisplayOptions
     bool ShowSettingsPanel = true;  // OUTSETT
     bool AutoCount = true;       // AUTOCOUNT
     bool GraphTable = true;      // GRAPHTABLE
@@ -33,7 +24,6 @@ struct ProgramConfig {
     std::string WayWarn;         // WAYWARN: warning sound file
     std::string WayEnd;          // WAYEND: end sound file
     int32_t ExlGames = 2;        // EXLGAMES: mandatory championship games
-    bool Deposit = false;        // DEPOSIT
     bool RemindUpdates = true;   // REMINDUPDATES
     std::string UserName;        // USER_NAME, kept as read
     std::array<int32_t, 10> PlacePoints{10, 6, 4, 3, 2, 1, 0, 0, 0, 0};  // PLACEPOINTS1..10

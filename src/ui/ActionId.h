@@ -2,6 +2,8 @@
 // the action table, so an id is also an index into it.
 #pragma once
 
+#include "settings/TableOptions.h"
+
 enum class ActionId {
     ActNew,
     ActOpenFile,
@@ -48,3 +50,10 @@ enum class ActionId {
 };
 
 inline constexpr int kActionCount = static_cast<int>(ActionId::ActAbout) + 1;
+
+// The display options' actions stand in the order of kDisplayOptions, from
+// ActSorting on, so an option's action is found by its index.
+constexpr ActionId DisplayAction(DisplayOption option) {
+    return static_cast<ActionId>(static_cast<int>(ActionId::ActSorting) + static_cast<int>(option));
+}
+static_assert(DisplayAction(DisplayOption::OutSumRating) == ActionId::ActOutSumRating);

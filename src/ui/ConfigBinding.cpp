@@ -4,27 +4,21 @@
 
 namespace {
 
+template <typename Options>
 struct BoundFlag {
-    bool ProgramConfig::*option;
+    bool Options::*option;
     ActionId action;
 };
 
-constexpr BoundFlag kBoundFlags[] = {
-    {&ProgramConfig::Sorting, ActionId::ActSorting},
-    {&ProgramConfig::HiRating, ActionId::ActHiRating},
-    {&ProgramConfig::SortByRating, ActionId::ActSortByRating},
-    {&ProgramConfig::OutRating, ActionId::ActOutRating},
-    {&ProgramConfig::OutQuest, ActionId::ActOutQuest},
-    {&ProgramConfig::OutNTeam, ActionId::ActOutNTeam},
-    {&ProgramConfig::OutTeam, ActionId::ActOutTeam},
-    {&ProgramConfig::OutTown, ActionId::ActOutTown},
-    {&ProgramConfig::OutCapt, ActionId::ActOutCapt},
-    {&ProgramConfig::OutCoach, ActionId::ActOutCoach},
-    {&ProgramConfig::OutPlace, ActionId::ActOutPlace},
-    {&ProgramConfig::OutScore, ActionId::ActOutScore},
-    {&ProgramConfig::OutSumRating, ActionId::ActOutSumRating},
+// The rating type is no action: the options panel shows it.
+constexpr BoundFlag<CountOptions> kCountFlags[] = {
+    {&CountOptions::HiRating, ActionId::ActHiRating},
+    {&CountOptions::SortByRating, ActionId::ActSortByRating},
+    {&CountOptions::DepositScore, ActionId::ActDeposEnable},
+};
+
+constexpr BoundFlag<ProgramConfig> kOtherFlags[] = {
     {&ProgramConfig::GraphTable, ActionId::ActGraphTable},
-    {&ProgramConfig::Deposit, ActionId::ActDeposEnable},
     {&ProgramConfig::ShowSettingsPanel, ActionId::ActSett},
     {&ProgramConfig::AutoCount, ActionId::ActAutoCount},
     {&ProgramConfig::RemindUpdates, ActionId::ActRemindUpdates},
@@ -33,9 +27,23 @@ constexpr BoundFlag kBoundFlags[] = {
 }  // namespace
 
 void ApplyConfigFlags(const ProgramConfig& config, MainActions& actions) {
-    for (const BoundFlag& flag : kBoundFlags) actions.SetChecked(flag.action, config.*flag.option);
+    ApplyTableOptions(config.Table, actions);
+    for (const auto& flag : kCountFlags) actions.SetChecked(flag.action, config.Count.*flag.option);
+    for (const auto& flag : kOtherFlags) actions.SetChecked(flag.action, config.*flag.option);
 }
 
 void CollectConfigFlags(const MainActions& actions, ProgramConfig& config) {
-    for (const BoundFlag& flag : kBoundFlags) config.*flag.option = actions.Checked(flag.action);
+    config.Table = CollectTableOptions(actions);
+    for (const auto& flag : kCountFlags) config.Count.*flag.option = actions.Checked(flag.action);
+    for (const auto& flag : kOtherFlags) config.*flag.option = actions.Checked(flag.action);
+}
+
+void ApplyTableOptions(const TableOptions& options, MainActions& actions) {
+    for (const DisplayOptionInfo& info : kDisplayOptions) actions.SetChecked(DisplayAction(info.option), options[info.option]);
+}
+
+TableOptions CollectTableOptions(const MainActions& actions) {
+    TableOptions options;
+    for (const DisplayOptionInfo& info : kDisplayOptions) options[info.option] = actions.Checked(DisplayAction(info.option));
+    return options;
 }

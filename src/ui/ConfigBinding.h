@@ -8,5 +8,10 @@ class MainActions;
 
 // Checks every bound action as `config` says.
 void ApplyConfigFlags(const ProgramConfig& config, MainActions& actions);
-// Copies every bound action's checked state into `config`.
+// Copies every bound action's checked state into `config`. The rating type
+// is the options panel's; it is left alone.
 void CollectConfigFlags(const MainActions& actions, ProgramConfig& config);
+
+// The display options as their actions are checked, and back.
+void ApplyTableOptions(const TableOptions& options, MainActions& actions);
+TableOptions CollectTableOptions(const MainActions& actions);

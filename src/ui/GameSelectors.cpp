@@ -1,6 +1,6 @@
 #include "ui/GameSelectors.h"
 
-#include "ui/platform/AnsiText.h"
+#include "ui/text/AnsiText.h"
 #include "model/VemoData.h"
 
 SelectorItems TourSelector(const TVemoData& game) {

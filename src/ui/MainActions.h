@@ -1,20 +1,23 @@
 // The main window's commands as QActions, all created from one table
-// (name, caption, hint, shortcut, check state, picture, handler). A
-// command whose window or dialog is not part of the program yet has no
-// handler and stays disabled, whatever the window asks.
+// (name, caption, hint, shortcut, check state, picture, handler) in
+// MainActions.cpp. A command whose window or dialog is not part of the
+// program yet has no handler and stays disabled, whatever the window asks.
 #pragma once
 
 #include "ui/ActionId.h"
 
 #include <QList>
 
+class MainCommands;
 class QAction;
-class TFormMain;
+class QObject;
 
 class MainActions {
 public:
-    // Creates the actions as children of `form` and connects their handlers.
-    explicit MainActions(TFormMain& form);
+    // Creates the actions as children of `owner`.
+    explicit MainActions(QObject& owner);
+    // Runs each action's handler on `commands` when it is triggered.
+    void Connect(MainCommands& commands);
 
     QAction* operator[](ActionId id) const { return FActions[static_cast<int>(id)]; }
 

@@ -1,5 +1,6 @@
 #include "ui/OptionsPanel.h"
 
+#include "ui/draw/ProgramFont.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/GameSelectors.h"
 #include "ui/MainActions.h"
@@ -48,7 +49,7 @@ OptionsPanel::OptionsPanel(const MainActions& actions, QWidget* parent)
     setFixedWidth(kWidth);
     setFrameShape(QFrame::StyledPanel);
     // The panel's width is fixed; its longest option must fit on one line.
-    setFont(QFont(QStringLiteral("Arial"), 8));
+    setFont(Draw::ProgramFont(8));
     ToursBox->setObjectName(QStringLiteral("ToursBox"));
     GroupsBox->setObjectName(QStringLiteral("GroupsBox"));
     for (QComboBox* box : {ToursBox, GroupsBox}) box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -66,11 +67,9 @@ OptionsPanel::OptionsPanel(const MainActions& actions, QWidget* parent)
     layout->addWidget(MakeCheckGroup(actions, QStringLiteral(" Опции подсчета "),
                                      {ActionId::ActAutoCount, ActionId::ActHiRating, ActionId::ActSortByRating,
                                       ActionId::ActDeposEnable}));
-    QGroupBox* output = MakeCheckGroup(
-        actions, QStringLiteral(" Вывод информации "),
-        {ActionId::ActGraphTable, ActionId::ActSorting, ActionId::ActOutQuest, ActionId::ActOutRating,
-         ActionId::ActOutNTeam, ActionId::ActOutTeam, ActionId::ActOutTown, ActionId::ActOutCapt,
-         ActionId::ActOutCoach, ActionId::ActOutPlace, ActionId::ActOutScore, ActionId::ActOutSumRating});
+    std::vector<ActionId> outputIds = {ActionId::ActGraphTable};
+    for (const DisplayOptionInfo& info : kDisplayOptions) outputIds.push_back(DisplayAction(info.option));
+    QGroupBox* output = MakeCheckGroup(actions, QStringLiteral(" Вывод информации "), outputIds);
     output->setToolTip(MessageText(QStringLiteral("Выбор информации \r\nдля вывода в таблице")));
     layout->addWidget(output);
     layout->addStretch();
@@ -99,7 +98,7 @@ QGroupBox* OptionsPanel::MakeRatingGroup() {
 }
 
 QGroupBox* OptionsPanel::MakeCheckGroup(const MainActions& actions, const QString& title,
-                                        std::initializer_list<ActionId> ids) {
+                                        const std::vector<ActionId>& ids) {
     auto* group = new QGroupBox(title, this);
     QVBoxLayout* column = TightColumn(group);
     for (ActionId id : ids) column->addWidget(BoundCheckBox(actions[id], group));

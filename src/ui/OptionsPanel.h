@@ -7,7 +7,7 @@
 
 #include <QFrame>
 
-#include <initializer_list>
+#include <vector>
 
 class MainActions;
 class QButtonGroup;
@@ -40,7 +40,7 @@ signals:
 
 private:
     QGroupBox* MakeRatingGroup();
-    QGroupBox* MakeCheckGroup(const MainActions& actions, const QString& title, std::initializer_list<ActionId> ids);
+    QGroupBox* MakeCheckGroup(const MainActions& actions, const QString& title, const std::vector<ActionId>& ids);
     static void Fill(QComboBox* box, const SelectorItems& selector);
 
     QComboBox* ToursBox;

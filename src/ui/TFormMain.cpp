@@ -1,23 +1,25 @@
 #include "ui/TFormMain.h"
 
-#include "ui/platform/AboutBox.h"
-#include "ui/platform/AnsiText.h"
-#include "ui/ConfigBinding.h"
-#include "ui/platform/Dialogs.h"
 #include "base/Errors.h"
-#include "ui/platform/FileAssociation.h"
-#include "ui/platform/GeneralError.h"
+#include "model/VemoData.h"
+#include "table/widgets/GameTable.h"
+#include "ui/ConfigBinding.h"
 #include "ui/MainActions.h"
+#include "ui/MainCommands.h"
 #include "ui/MainMenus.h"
+#include "ui/MainParts.h"
 #include "ui/MainStatusBar.h"
 #include "ui/OptionsPanel.h"
-#include "ui/platform/ProgramDirectory.h"
 #include "ui/TimerDisplay.h"
-#include "model/VemoData.h"
 #include "ui/WindowTitle.h"
+#include "ui/draw/ProgramFont.h"
+#include "ui/platform/AboutBox.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/GeneralError.h"
+#include "ui/platform/ProgramDirectory.h"
+#include "ui/text/AnsiText.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -29,15 +31,8 @@ using enum ActionId;
 namespace {
 
 constexpr QSize kMinimumClientSize(900, 549);
-const QString kNewGameName = QStringLiteral("Новый турнир");
 
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-std::string ConfigPath() { return ConfigFilePath(LocalPath(ProgramDirectory())); }
-
-FileAssociation ProgramAssociation() {
-    return FileAssociation(ProgramDirectory(), QCoreApplication::applicationFilePath());
-}
+std::string ConfigPath() { return ConfigFilePath(QFile::encodeName(ProgramDirectory()).toStdString()); }
 
 }  // namespace
 
@@ -50,13 +45,16 @@ TFormMain::TFormMain(const StartupOptions& options, QWidget* parent)
     RegisterPictures();
     setObjectName(QStringLiteral("FormMain"));
     // A narrow face, so the panel's options and the status texts fit their widths.
-    setFont(QFont(QStringLiteral("Arial"), 9));
+    setFont(Draw::ProgramFont());
     setWindowTitle(kProgramTitle);
     FGame->SetGameName(ToAnsi(kNewGameName));
     FActions = std::make_unique<MainActions>(*this);
     ApplyConfigFlags(FConfig, *FActions);
     BuildLayout();
-    ConnectPanel();
+    FParts = std::make_unique<MainParts>(
+        MainParts{*this, *FActions, *SettPanel, *FTable, FFiles, FConfig, *EnterQ, *FTimerDisplay});
+    FCommands = std::make_unique<MainCommands>(*FParts);
+    ConnectParts();
 }
 
 TFormMain::~TFormMain() = default;
@@ -99,10 +97,13 @@ void TFormMain::BuildLayout() {
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-void TFormMain::ConnectPanel() {
-    connect(SettPanel, &OptionsPanel::TourChosen, this, &TFormMain::ToursBoxChange);
-    connect(SettPanel, &OptionsPanel::GroupChosen, this, &TFormMain::GroupsBoxChange);
-    connect(SettPanel, &OptionsPanel::RatingChosen, this, &TFormMain::ChooseRatingClick);
+void TFormMain::ConnectParts() {
+    FActions->Connect(*FCommands);
+    auto& view = FCommands->Get<ViewCommands>();
+    connect(SettPanel, &OptionsPanel::TourChosen, this, [&view](int index) { view.ToursBoxChange(index); });
+    connect(SettPanel, &OptionsPanel::GroupChosen, this, [&view](int index) { view.GroupsBoxChange(index); });
+    auto& count = FCommands->Get<CountCommands>();
+    connect(SettPanel, &OptionsPanel::RatingChosen, this, [&count] { count.ChooseRatingClick(); });
     connect(FTable, &GameTable::MarksChanged, this, &TFormMain::GameChanged);
 }
 
@@ -126,7 +127,7 @@ void TFormMain::FirstShow() {
     StBar->StopClock();
     if (FOptions.showSplash && !FOptions.embedding) {
         TAboutBox splash(this);
-        splash.exec();
+        AppDialogs().Exec(splash);
     }
     StBar->StartClock();
     LoadConfiguration();
@@ -136,7 +137,7 @@ void TFormMain::FirstShow() {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
-    if (!SaveChangesPrompt()) {
+    if (!FCommands->Get<FileCommands>().SaveChangesPrompt()) {
         event->ignore();
         return;
     }
@@ -168,11 +169,11 @@ void TFormMain::LoadConfiguration() {
 
 void TFormMain::ApplyConfiguration() {
     ApplyConfigFlags(FConfig, *FActions);
-    SettPanel->SetRatingPlusOne(FConfig.RatingPlusOne);
-    GiveCountOptions(*FGame);
+    SettPanel->SetRatingPlusOne(FConfig.Count.RatingPlusOne);
+    FGame->SetCountOptions(WindowCountOptions());
     FTable->SetGraphic(FActions->Checked(ActGraphTable));
-    ActTimerStopExecute();
-    ApplyAssociation();
+    FCommands->Get<TimerCommands>().ActTimerStopExecute();
+    FCommands->Get<ProgramCommands>().ApplyAssociation();
     SettPanel->setVisible(FActions->Checked(ActSett));
     FUpdating = false;
 }
@@ -180,16 +181,8 @@ void TFormMain::ApplyConfiguration() {
 void TFormMain::SaveConfiguration() {
     ProgramConfig config = FConfig;
     CollectConfigFlags(*FActions, config);
-    config.RatingPlusOne = FGame->RatingPlusOne();
+    config.Count = WindowCountOptions();
     SaveProgramConfig(ConfigPath(), config);
-}
-
-void TFormMain::ApplyAssociation() {
-    try {
-        ProgramAssociation().Apply(FConfig.AssociateFiles);
-    } catch (const Exception& error) {
-        ShowGeneralError(error);
-    }
 }
 
 void TFormMain::OpenFromCommandLine(const QString& path) {
@@ -198,140 +191,34 @@ void TFormMain::OpenFromCommandLine(const QString& path) {
         return;
     }
     try {
-        LoadGame(path);
+        FCommands->Get<FileCommands>().LoadGame(path);
     } catch (const Exception& error) {
         ShowGeneralError(error);
     }
 }
 
-// ---- The game and its file ----
+// ---- The game and what every change shares ----
+
+void TFormMain::SetGame(std::unique_ptr<TVemoData> game) { FGame = std::move(game); }
 
 bool TFormMain::HasTeams() const { return FGame->ActiveTeamCount() > 0; }
 
 bool TFormMain::Modified() const { return FActions->Enabled(ActSaveFile); }
 
-bool TFormMain::SaveChangesPrompt() {
-    if (!HasTeams() || !Modified()) return true;
-    switch (AppDialogs().QuestionBox(QStringLiteral("Последние изменения не сохранены.\rСохранить изменения?"),
-                                     QStringLiteral("Сохранение"), true)) {
-        case Dialogs::Answer::Cancel: return false;
-        case Dialogs::Answer::Yes: ActSaveFileExecute(); return true;
-        case Dialogs::Answer::No: return true;
-    }
-    return true;
-}
-
-void TFormMain::GiveCountOptions(TVemoData& game) const {
-    game.SetRatingPlusOne(SettPanel->RatingPlusOne());
-    game.SetHiRating(FActions->Checked(ActHiRating));
-    game.SetSortByRating(FActions->Checked(ActSortByRating));
-    game.SetDepositScore(FActions->Checked(ActDeposEnable));
+CountOptions TFormMain::WindowCountOptions() const {
+    CountOptions options;
+    options.RatingPlusOne = SettPanel->RatingPlusOne();
+    options.HiRating = FActions->Checked(ActHiRating);
+    options.SortByRating = FActions->Checked(ActSortByRating);
+    options.DepositScore = FActions->Checked(ActDeposEnable);
+    return options;
 }
 
 std::unique_ptr<TVemoData> TFormMain::NewGameObject() const {
     auto game = std::make_unique<TVemoData>();
-    GiveCountOptions(*game);
+    game->SetCountOptions(WindowCountOptions());
     return game;
 }
-
-void TFormMain::ShowEmptyGame() {
-    FFiles.SetCurrentFile({});
-    FGame = NewGameObject();
-    FGame->SetGameName(ToAnsi(kNewGameName));
-    FActions->SetEnabled(ActSaveFile, false);
-    FActions->SetGameCommandsEnabled(false);
-    FActions->SetEnabled(ActDeposit, false);
-    FActions->SetEnabled(ActScrResults, false);
-    FActions->SetEnabled(ActSaveAsFile, true);
-    SetLastQuestionShown(0);
-    setWindowTitle(kProgramTitle);
-    RebuildTable();
-}
-
-// The previous game is gone once loading starts; a file that cannot be read
-// leaves the empty game, with the commands and the table to match.
-bool TFormMain::LoadGame(const QString& path) {
-    FGame = NewGameObject();
-    bool loaded = false;
-    try {
-        loaded = FGame->LoadFromFile(LocalPath(path));
-    } catch (const Exception&) {
-        ShowEmptyGame();
-        throw;
-    }
-    if (!loaded) {
-        ShowEmptyGame();
-        return false;
-    }
-    FFiles.RememberDirectoryOf(path);
-    FFiles.SetCurrentFile(path);
-    FActions->SetGameCommandsEnabled(true);
-    FActions->SetEnabled(ActSaveAsFile, true);
-    FActions->SetEnabled(ActSaveFile, false);
-    SetLastQuestionShown(FGame->WindowQuestionCount());
-    FGame->CountResult();
-    return true;
-}
-
-void TFormMain::SetLastQuestionShown(int count) {
-    FGame->StoreLastQuestion(count);
-    EnterQ->setMaximum(count);
-    EnterQ->setValue(count);
-}
-
-void TFormMain::ActNewExecute() {
-    if (!HasTeams()) return;
-    if (!SaveChangesPrompt()) return;
-    ShowEmptyGame();
-}
-
-void TFormMain::ActOpenFileExecute() {
-    QCoreApplication::processEvents();
-    if (!SaveChangesPrompt()) return;
-    const QString path = FFiles.AskOpenPath();
-    if (path.isEmpty()) return;
-    if (!LoadGame(path)) return;
-    FActions->SetEnabled(ActDeposit, true);
-    FActions->SetEnabled(ActScrResults, true);
-    RebuildTable();
-}
-
-bool TFormMain::WriteGame(const QString& path) {
-    if (!GameFiles::Write(*FGame, path)) return false;
-    FActions->SetEnabled(ActSaveFile, false);
-    return true;
-}
-
-void TFormMain::ActSaveFileExecute() {
-    if (!HasTeams()) return;
-    if (FFiles.CurrentFile().isEmpty()) {
-        ActSaveAsFileExecute();
-        return;
-    }
-    WriteGame(FFiles.CurrentFile());
-}
-
-void TFormMain::ActSaveAsFileExecute() {
-    const QString path = FFiles.AskSavePath();
-    if (path.isEmpty() || !WriteGame(path)) return;
-    FFiles.RememberDirectoryOf(path);
-    FFiles.SetCurrentFile(path);
-    setWindowTitle(GameWindowTitle(*FGame, path));
-}
-
-void TFormMain::ActAssExecute() {
-    FileAssociation association = ProgramAssociation();
-    if (association.IsAssociated() != FConfig.AssociateFiles) association.Apply(FConfig.AssociateFiles);
-}
-
-void TFormMain::ActExitExecute() { close(); }
-
-void TFormMain::ActAboutExecute() {
-    TAboutBox about(this);
-    about.exec();
-}
-
-// ---- Changes, counting and the table ----
 
 void TFormMain::GameChanged() {
     FActions->SetEnabled(ActSaveFile, true);
@@ -343,126 +230,17 @@ void TFormMain::CountIfAutomatic() {
     if (FActions->Checked(ActAutoCount)) FGame->CountResult();
 }
 
-TableOptions TFormMain::CollectTableOptions() const {
-    TableOptions options;
-    options.Sorting = FActions->Checked(ActSorting);
-    options.OutRating = FActions->Checked(ActOutRating);
-    options.OutNTeam = FActions->Checked(ActOutNTeam);
-    options.OutTeam = FActions->Checked(ActOutTeam);
-    options.OutTown = FActions->Checked(ActOutTown);
-    options.OutCapt = FActions->Checked(ActOutCapt);
-    options.OutCoach = FActions->Checked(ActOutCoach);
-    options.OutPlace = FActions->Checked(ActOutPlace);
-    options.OutScore = FActions->Checked(ActOutScore);
-    options.OutSumRating = FActions->Checked(ActOutSumRating);
-    options.OutQuest = FActions->Checked(ActOutQuest);
-    return options;
-}
-
 void TFormMain::RebuildTable() {
-    TableOptions options = CollectTableOptions();
+    TableOptions options = CollectTableOptions(*FActions);
     const bool content = FTable->Rebuild(*FGame, options);
     // With no team column chosen the table shows the names; the option says so too.
-    if (options.OutTeam) FActions->SetChecked(ActOutTeam, true);
+    ApplyTableOptions(options, *FActions);
     if (content) setWindowTitle(GameWindowTitle(*FGame, FFiles.CurrentFile()));
     SettPanel->FillSelectors(content ? FGame.get() : nullptr);
 }
 
-void TFormMain::ApplyToCurrentQuestion(GameTable::WholeQuestion action) {
-    FTable->SetWholeQuestion(action);
-    GameChanged();
-}
-
-void TFormMain::ActAllPlusExecute() { ApplyToCurrentQuestion(GameTable::WholeQuestion::AllPlus); }
-
-void TFormMain::ActAllMinusExecute() { ApplyToCurrentQuestion(GameTable::WholeQuestion::AllMinus); }
-
-void TFormMain::ActInverseExecute() { ApplyToCurrentQuestion(GameTable::WholeQuestion::Inverse); }
-
-void TFormMain::ActCountExecute() {
-    if (!HasTeams()) return;
-    FGame->SetLastQuestion(EnterQ->value());
-    FGame->CountResult();
-    RebuildTable();
-}
-
-// ---- Options ----
-
-void TFormMain::ActSettExecute() {
-    if (FUpdating) return;
-    SettPanel->setVisible(FActions->Checked(ActSett));
-}
-
-void TFormMain::ActOutExecute() {
-    if (FUpdating) return;
-    RebuildTable();
-}
-
-void TFormMain::ActGraphTableExecute() {
-    FTable->SetGraphic(FActions->Checked(ActGraphTable));
-    QCoreApplication::processEvents();
-    RebuildTable();
-}
-
-void TFormMain::ActAutoCountExecute() {
-    if (!FActions->Checked(ActAutoCount)) return;
-    FGame->CountResult();
-    RebuildTable();
-}
-
-// The order of rows depends on these two, so they count whatever the
-// automatic counting says.
-void TFormMain::ActHiRatingExecute() {
-    FGame->SetHiRating(FActions->Checked(ActHiRating));
-    FGame->CountResult();
-    RebuildTable();
-}
-
-void TFormMain::ActSortByRatingExecute() {
-    FGame->SetSortByRating(FActions->Checked(ActSortByRating));
-    FGame->CountResult();
-    RebuildTable();
-}
-
-void TFormMain::ActDeposEnableExecute() {
-    FGame->SetDepositScore(FActions->Checked(ActDeposEnable));
-    CountIfAutomatic();
-    RebuildTable();
-}
-
-void TFormMain::ChooseRatingClick() {
-    if (FUpdating) return;
-    FGame->SetRatingPlusOne(SettPanel->RatingPlusOne());
-    CountIfAutomatic();
-    RebuildTable();
-}
-
-void TFormMain::ToursBoxChange(int index) {
-    FGame->SetCurrentTour(index);
-    CountIfAutomatic();
-    RebuildTable();
-    EnterQ->setMaximum(FGame->LastQuestion());
-    EnterQ->setValue(FGame->LastQuestion());
-}
-
-void TFormMain::GroupsBoxChange(int index) {
-    const TGroupData* group = index > 0 ? FGame->GroupByIndex(index - 1) : nullptr;
-    if (group && FGame->GroupTeamCount(group) == 0) {
-        AppDialogs().ErrorBox(QStringLiteral("Группа \"") + FromAnsi(group->Name) +
-                                  QStringLiteral("\" не содержит ни одной команды."),
-                              QStringLiteral("Ошибка"));
-        SettPanel->SetGroupIndex(FGame->CurrentGroup());
-        return;
-    }
-    FGame->SetCurrentGroup(index);
-    CountIfAutomatic();
-    RebuildTable();
-}
-
-// ---- Timer ----
-
-void TFormMain::ActTimerStopExecute() {
-    FTimer.Reset(FConfig.TimerAll);
-    FTimerDisplay->SetText(QString::fromStdString(TimerDisplayText(FTimer.Remaining)));
-    FTimerDisplay->SetWarned(false);
+void TFormMain::SetLastQuestionShown(int count) {
+    FGame->StoreLastQuestion(count);
+    EnterQ->setMaximum(count);
+    EnterQ->setValue(count);
 }

@@ -1,68 +1,63 @@
-// The program's main window: it owns the open game, shows it in the game
-// table, holds the display and counting options, and runs every command of
-// the program. The parts with a life of their own (the actions, the options
-// panel, the status bar, the table, the timer display) are classes of their
-// own; this class wires them to the game.
+// The program's main window: it owns the open game and wires its parts (the
+// actions, the options panel, the game table, the status bar, the timer
+// display) to the groups of commands that act on them. It keeps what every
+// command shares: the game, the tail of every change, the rebuild of the
+// table, and the configuration read at the first showing and written at
+// closing.
 #pragma once
 
-#include "ui/platform/CommandLine.h"
-#include "ui/GameFiles.h"
-#include "ui/table/GameTable.h"
+#include "base/CountOptions.h"
 #include "settings/ProgramConfig.h"
 #include "timer/TimerFields.h"
+#include "ui/GameFiles.h"
+#include "ui/platform/CommandLine.h"
 
 #include <QMainWindow>
 
 #include <memory>
 
+class GameTable;
 class MainActions;
+class MainCommands;
 class MainStatusBar;
 class OptionsPanel;
 class QSpinBox;
 class TimerDisplay;
 class TVemoData;
+struct MainParts;
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
 public:
+    inline static const QString kNewGameName = QStringLiteral("Новый турнир");
+
     explicit TFormMain(const StartupOptions& options, QWidget* parent = nullptr);
     ~TFormMain() override;
 
     TVemoData& Game() const { return *FGame; }
+    void SetGame(std::unique_ptr<TVemoData> game);
     const QString& CurrentFile() const { return FFiles.CurrentFile(); }
+    bool HasTeams() const;
+    bool Modified() const;
+    // True while the configuration is put on the controls; the commands of
+    // the options they toggle then wait.
+    bool Updating() const { return FUpdating; }
 
+    // A new game with the count options the window shows.
+    std::unique_ptr<TVemoData> NewGameObject() const;
     // The tail of every change of the game: it becomes modified, is counted
     // when automatic counting is on, and the table is rebuilt.
     void GameChanged();
+    void CountIfAutomatic();
     // Rebuilds the table from the game and the options; with content also
     // the title, and in every case the tour and group selectors.
     void RebuildTable();
+    // The number of questions counted, stored and shown in `EnterQ`.
+    void SetLastQuestionShown(int count);
 
 public slots:
     // A second start of the program asks the running one to come forward.
     void BringToFront();
-
-public:
-    // Command handlers, connected by the action table.
-    void ActNewExecute();
-    void ActOpenFileExecute();
-    void ActSaveFileExecute();
-    void ActSaveAsFileExecute();
-    void ActAssExecute();
-    void ActExitExecute();
-    void ActSettExecute();
-    void ActOutExecute();
-    void ActGraphTableExecute();
-    void ActAllPlusExecute();
-    void ActAllMinusExecute();
-    void ActInverseExecute();
-    void ActAutoCountExecute();
-    void ActHiRatingExecute();
-    void ActSortByRatingExecute();
-    void ActDeposEnableExecute();
-    void ActCountExecute();
-    void ActTimerStopExecute();
-    void ActAboutExecute();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -70,42 +65,18 @@ protected:
 
 private:
     void BuildLayout();
-    void ConnectPanel();
+    void ConnectParts();
     void FirstShow();
     void LoadConfiguration();
     void ApplyConfiguration();
     void SaveConfiguration();
-    void ApplyAssociation();
     void OpenFromCommandLine(const QString& path);
-
-    bool HasTeams() const;
-    bool Modified() const;
-    // False when the user cancelled.
-    bool SaveChangesPrompt();
-    bool WriteGame(const QString& path);
-    // The four count parameters of the game follow the options the window shows.
-    void GiveCountOptions(TVemoData& game) const;
-    std::unique_ptr<TVemoData> NewGameObject() const;
-    void ShowEmptyGame();
-    bool LoadGame(const QString& path);
-    void SetLastQuestionShown(int count);
-    void CountIfAutomatic();
-    TableOptions CollectTableOptions() const;
-
-    void ToursBoxChange(int index);
-    void GroupsBoxChange(int index);
-    void ChooseRatingClick();
-    void ApplyToCurrentQuestion(GameTable::WholeQuestion action);
+    CountOptions WindowCountOptions() const;
 
     StartupOptions FOptions;
     std::unique_ptr<TVemoData> FGame;
     GameFiles FFiles;
-    // Vemo.cfg as loaded. The values that no control shows live here: the
-    // timer's settings, the association flag, the user name and the
-    // championship settings; the options shown by actions are taken from
-    // them when the file is written.
     ProgramConfig FConfig;
-    TimerFields FTimer;
     bool FUpdating = false;
     bool FShownOnce = false;
 
@@ -116,4 +87,6 @@ private:
     QSpinBox* EnterQ = nullptr;
     MainStatusBar* StBar = nullptr;
     TimerDisplay* FTimerDisplay = nullptr;
+    std::unique_ptr<MainParts> FParts;
+    std::unique_ptr<MainCommands> FCommands;
 };

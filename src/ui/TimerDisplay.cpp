@@ -1,5 +1,8 @@
 #include "ui/TimerDisplay.h"
 
+#include "ui/draw/DrawHelper.h"
+#include "ui/draw/ProgramFont.h"
+
 #include <QLabel>
 
 namespace {
@@ -7,14 +10,7 @@ namespace {
 constexpr int kDigitHeight = 27;
 
 // The digits' character cell (ascent plus descent) is kDigitHeight pixels high.
-QFont DigitFont() {
-    QFont font(QStringLiteral("Arial"));
-    font.setBold(true);
-    int pixels = kDigitHeight;
-    do font.setPixelSize(pixels--);
-    while (pixels > 1 && QFontMetrics(font).height() > kDigitHeight);
-    return font;
-}
+QFont DigitFont() { return Draw::CellHeightFont(Draw::kProgramFace, kDigitHeight, true); }
 
 QLabel* DigitLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(QStringLiteral("00"), parent);

@@ -1,6 +1,6 @@
 #include "ui/WindowTitle.h"
 
-#include "ui/platform/AnsiText.h"
+#include "ui/text/AnsiText.h"
 #include "model/VemoData.h"
 
 QString GameWindowTitle(const TVemoData& game, const QString& currentFile) {

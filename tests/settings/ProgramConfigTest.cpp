@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -29,20 +28,20 @@ struct Parameter {
 
 // The parameters in the order of the file.
 const Parameter kWritten[] = {
-    VEMO_PARAM("RATMINSK", kLumBoolean, RatingPlusOne),
-    VEMO_PARAM("SORTING", kLumBoolean, Sorting),
-    VEMO_PARAM("HIRATING", kLumBoolean, HiRating),
-    VEMO_PARAM("SORTBYRATING", kLumBoolean, SortByRating),
-    VEMO_PARAM("OUTRATING", kLumBoolean, OutRating),
-    VEMO_PARAM("OUTQUEST", kLumBoolean, OutQuest),
-    VEMO_PARAM("OUTN", kLumBoolean, OutNTeam),
-    VEMO_PARAM("OUTTEAM", kLumBoolean, OutTeam),
-    VEMO_PARAM("OUTTOWN", kLumBoolean, OutTown),
-    VEMO_PARAM("OUTCAPT", kLumBoolean, OutCapt),
-    VEMO_PARAM("OUTCOACH", kLumBoolean, OutCoach),
-    VEMO_PARAM("OUTPLACE", kLumBoolean, OutPlace),
-    VEMO_PARAM("OUTSCORE", kLumBoolean, OutScore),
-    VEMO_PARAM("OUTSUMRAT", kLumBoolean, OutSumRating),
+    VEMO_PARAM("RATMINSK", kLumBoolean, Count.RatingPlusOne),
+    VEMO_PARAM("SORTING", kLumBoolean, Table[DisplayOption::Sorting]),
+    VEMO_PARAM("HIRATING", kLumBoolean, Count.HiRating),
+    VEMO_PARAM("SORTBYRATING", kLumBoolean, Count.SortByRating),
+    VEMO_PARAM("OUTRATING", kLumBoolean, Table[DisplayOption::OutRating]),
+    VEMO_PARAM("OUTQUEST", kLumBoolean, Table[DisplayOption::OutQuest]),
+    VEMO_PARAM("OUTN", kLumBoolean, Table[DisplayOption::OutNTeam]),
+    VEMO_PARAM("OUTTEAM", kLumBoolean, Table[DisplayOption::OutTeam]),
+    VEMO_PARAM("OUTTOWN", kLumBoolean, Table[DisplayOption::OutTown]),
+    VEMO_PARAM("OUTCAPT", kLumBoolean, Table[DisplayOption::OutCapt]),
+    VEMO_PARAM("OUTCOACH", kLumBoolean, Table[DisplayOption::OutCoach]),
+    VEMO_PARAM("OUTPLACE", kLumBoolean, Table[DisplayOption::OutPlace]),
+    VEMO_PARAM("OUTSCORE", kLumBoolean, Table[DisplayOption::OutScore]),
+    VEMO_PARAM("OUTSUMRAT", kLumBoolean, Table[DisplayOption::OutSumRating]),
     VEMO_PARAM("OUTSETT", kLumBoolean, ShowSettingsPanel),
     VEMO_PARAM("AUTOCOUNT", kLumBoolean, AutoCount),
     VEMO_PARAM("GRAPHTABLE", kLumBoolean, GraphTable),
@@ -54,7 +53,7 @@ const Parameter kWritten[] = {
     VEMO_PARAM("WAYWARN", kLumString, WayWarn),
     VEMO_PARAM("WAYEND", kLumString, WayEnd),
     VEMO_PARAM("EXLGAMES", kLumInteger, ExlGames),
-    VEMO_PARAM("DEPOSIT", kLumBoolean, Deposit),
+    VEMO_PARAM("DEPOSIT", kLumBoolean, Count.DepositScore),
     VEMO_PARAM("REMINDUPDATES", kLumBoolean, RemindUpdates),
     VEMO_PARAM("USER_NAME", kLumString, UserName),
     VEMO_PARAM("PLACEPOINTS1", kLumInteger, PlacePoints[0]),
@@ -91,20 +90,20 @@ bool Optional(std::string_view name) { return name == "USER_NAME" || name == "RE
 // Every option away from its default.
 ProgramConfig Changed() {
     ProgramConfig c;
-    c.RatingPlusOne = false;
-    c.Sorting = false;
-    c.HiRating = false;
-    c.SortByRating = true;
-    c.OutRating = false;
-    c.OutQuest = false;
-    c.OutNTeam = false;
-    c.OutTeam = false;
-    c.OutTown = false;
-    c.OutCapt = true;
-    c.OutCoach = true;
-    c.OutPlace = true;
-    c.OutScore = false;
-    c.OutSumRating = false;
+    c.Count.RatingPlusOne = false;
+    c.Table[DisplayOption::Sorting] = false;
+    c.Count.HiRating = false;
+    c.Count.SortByRating = true;
+    c.Table[DisplayOption::OutRating] = false;
+    c.Table[DisplayOption::OutQuest] = false;
+    c.Table[DisplayOption::OutNTeam] = false;
+    c.Table[DisplayOption::OutTeam] = false;
+    c.Table[DisplayOption::OutTown] = false;
+    c.Table[DisplayOption::OutCapt] = true;
+    c.Table[DisplayOption::OutCoach] = true;
+    c.Table[DisplayOption::OutPlace] = true;
+    c.Table[DisplayOption::OutScore] = false;
+    c.Table[DisplayOption::OutSumRating] = false;
     c.ShowSettingsPanel = false;
     c.AutoCount = false;
     c.GraphTable = false;
@@ -116,7 +115,7 @@ ProgramConfig Changed() {
     c.WayWarn = "/home/scorer/\xe3\xee\xed\xe3.wav";
     c.WayEnd = "C:\\Sounds\\end.wav";
     c.ExlGames = -3;
-    c.Deposit = true;
+    c.Count.DepositScore = true;
     c.RemindUpdates = false;
     c.UserName = "\xc8\xe2\xe0\xed \xcf\xe5\xf2\xf0\xee\xe2";
     c.PlacePoints = {25, 18, 15, 12, 10, 8, 6, 4, 2, 1};
@@ -163,19 +162,6 @@ protected:
 
 }  // namespace
 
-TEST(ProgramConfig, TheKeyIsFourLettersABlankAndFourDigits) {
-    const std::string key = kProgramKey;
-    ASSERT_EQ(key.size(), 9u);
-    for (int i = 0; i < 4; ++i) EXPECT_TRUE(std::isalpha(static_cast<unsigned char>(key[i]))) << key;
-    EXPECT_EQ(key[4], ' ');
-    for (int i = 5; i < 9; ++i) EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(key[i]))) << key;
-}
-
-TEST_F(ProgramConfigFile, LivesAsVemoCfgInTheProgramFolder) {
-    EXPECT_EQ(std::filesystem::path(FPath), FDir.Path() / "Vemo.cfg");
-    EXPECT_EQ(ConfigFilePath("/opt/vemo/bin/"), "/opt/vemo/bin/Vemo.cfg");
-}
-
 TEST_F(ProgramConfigFile, WithoutAFileTheDefaultsApplyButUserNameAndChampionshipModeStay) {
     ProgramConfig config = Changed();
     EXPECT_FALSE(LoadProgramConfig(FPath, config));
@@ -184,9 +170,6 @@ TEST_F(ProgramConfigFile, WithoutAFileTheDefaultsApplyButUserNameAndChampionship
     expected.UserName = Changed().UserName;
     expected.CountChampByScore = true;
     EXPECT_EQ(config, expected);
-    EXPECT_TRUE(config.OutNTeam && config.OutTeam && config.OutTown && config.OutQuest);
-    EXPECT_TRUE(config.OutRating && config.OutScore && config.OutSumRating && config.GraphTable);
-    EXPECT_FALSE(config.OutCapt || config.OutCoach || config.OutPlace || config.SortByRating);
     EXPECT_EQ(config.TimerAll, 60);
     EXPECT_EQ(config.ExlGames, 2);
     EXPECT_EQ(config.PlacePoints, (std::array<int32_t, 10>{10, 6, 4, 3, 2, 1, 0, 0, 0, 0}));
@@ -215,6 +198,21 @@ TEST_F(ProgramConfigFile, All39ParametersAreWrittenInOrderAndReadBack) {
     ProgramConfig loaded;
     EXPECT_TRUE(LoadProgramConfig(FPath, loaded));
     EXPECT_EQ(loaded, Changed());
+}
+
+TEST_F(ProgramConfigFile, EveryDisplayOptionIsKeptUnderItsOwnName) {
+    for (const DisplayOptionInfo& info : kDisplayOptions) {
+        ProgramConfig config;
+        config.Table[info.option] = !info.byDefault;
+        SaveProgramConfig(FPath, config);
+        TLumSettings file;
+        file.SetFileName(FPath);
+        file.LoadFromFile(kProgramKey);
+        EXPECT_EQ(file.GetBoolean(info.configName), !info.byDefault) << info.configName;
+        ProgramConfig loaded;
+        LoadProgramConfig(FPath, loaded);
+        EXPECT_EQ(loaded, config) << info.configName;
+    }
 }
 
 TEST_F(ProgramConfigFile, SavingRewritesTheWholeFile) {

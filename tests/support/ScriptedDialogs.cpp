@@ -1,20 +1,60 @@
 #include "support/ScriptedDialogs.h"
 
+#include <QDialog>
+#include <QTest>
+
 #include <gtest/gtest.h>
 
-ScriptedDialogs& ScriptedDialogs::Install() {
-    auto dialogs = std::make_unique<ScriptedDialogs>();
-    ScriptedDialogs& ref = *dialogs;
-    SetAppDialogs(std::move(dialogs));
-    return ref;
+namespace {
+
+const char* KindName(ShownBox::Kind kind) { return kind == ShownBox::Kind::Error ? "error" : "information"; }
+
+}  // namespace
+
+ScriptedDialogs::ScriptedDialogs() : FPrevious(&AppDialogs()) { SetAppDialogs(this); }
+
+ScriptedDialogs::~ScriptedDialogs() {
+    SetAppDialogs(FPrevious);
+    for (const Announced& box : FAnnounced)
+        ADD_FAILURE() << "announced " << KindName(box.kind) << " box never shown: " << box.text.toStdString();
+    if (!answers.isEmpty()) ADD_FAILURE() << answers.size() << " queued answer(s) never asked for";
+    if (!fileNames.isEmpty()) ADD_FAILURE() << fileNames.size() << " queued file name(s) never asked for";
+    if (!windows.isEmpty()) ADD_FAILURE() << windows.size() << " queued window step(s) never run";
+}
+
+void ScriptedDialogs::ExpectError(const QString& text, const QString& caption) {
+    FAnnounced.enqueue({ShownBox::Kind::Error, text, caption});
+}
+
+void ScriptedDialogs::ExpectInfo(const QString& text, const QString& caption) {
+    FAnnounced.enqueue({ShownBox::Kind::Info, text, caption});
+}
+
+QList<ShownBox> ScriptedDialogs::Shown(ShownBox::Kind kind) const {
+    QList<ShownBox> boxes;
+    for (const ShownBox& box : shown)
+        if (box.kind == kind) boxes.append(box);
+    return boxes;
+}
+
+void ScriptedDialogs::Message(ShownBox::Kind kind, const QString& text, const QString& caption) {
+    shown.append({kind, text, caption, {}});
+    if (FAnnounced.isEmpty()) {
+        ADD_FAILURE() << "unannounced " << KindName(kind) << " box: " << text.toStdString();
+        return;
+    }
+    const Announced expected = FAnnounced.dequeue();
+    EXPECT_EQ(KindName(kind), std::string(KindName(expected.kind))) << text.toStdString();
+    EXPECT_EQ(text, expected.text);
+    EXPECT_EQ(caption, expected.caption);
 }
 
 void ScriptedDialogs::ErrorBox(const QString& text, const QString& caption) {
-    shown.append({ShownBox::Kind::Error, text, caption, {}});
+    Message(ShownBox::Kind::Error, text, caption);
 }
 
 void ScriptedDialogs::InfoBox(const QString& text, const QString& caption) {
-    shown.append({ShownBox::Kind::Info, text, caption, {}});
+    Message(ShownBox::Kind::Info, text, caption);
 }
 
 Dialogs::Answer ScriptedDialogs::QuestionBox(const QString& text, const QString& caption, bool withCancel) {
@@ -43,9 +83,20 @@ QString ScriptedDialogs::NextFileName(ShownBox::Kind kind, const FileDialogReque
     return fileNames.dequeue();
 }
 
-QList<ShownBox> ScriptedDialogs::Errors() const {
-    QList<ShownBox> errors;
-    for (const ShownBox& box : shown)
-        if (box.kind == ShownBox::Kind::Error) errors.append(box);
-    return errors;
+int ScriptedDialogs::Exec(QDialog& window) {
+    shown.append({ShownBox::Kind::Window, window.objectName(), window.windowTitle(), {}});
+    if (windows.isEmpty()) {
+        ADD_FAILURE() << "unexpected window: " << window.windowTitle().toStdString();
+        return QDialog::Rejected;
+    }
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window)) << window.windowTitle().toStdString();
+    windows.dequeue()(window);
+    if (window.isVisible()) {
+        ADD_FAILURE() << "the window stayed open after its step: " << window.windowTitle().toStdString();
+        window.reject();
+    }
+    return window.result();
 }
+
+void ScriptedDialogs::ShowHelp(int topic) { shown.append({ShownBox::Kind::Help, QString::number(topic), {}, {}}); }

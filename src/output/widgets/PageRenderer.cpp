@@ -4,7 +4,7 @@
 #include "output/OutputCredits.h"
 #include "output/PageGeometry.h"
 #include "ui/draw/DrawHelper.h"
-#include "ui/platform/AnsiText.h"
+#include "ui/text/AnsiText.h"
 
 #include <QPainter>
 #include <QPrinter>

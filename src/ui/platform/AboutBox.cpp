@@ -7,10 +7,8 @@
 #include "ui/platform/ProgramTitle.h"
 #include "ui/platform/Version.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -27,9 +25,9 @@ QLabel* NamedLabel(const QString& objectName, const QString& text, QWidget* pare
 
 }  // namespace
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), FTimer(new QTimer(this)) {
+TAboutBox::TAboutBox(QWidget* parent) : ProgramDialog(parent), FTimer(new QTimer(this)) {
+    setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("О программе"));
-    setModal(true);
 
     auto* picture = new ProgramPicture(this);
     picture->setObjectName(QStringLiteral("ProgramIcon"));
@@ -54,13 +52,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), FTimer(new QTimer(this)
     top->addSpacing(12);
     top->addLayout(texts);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(buttons);
+    layout->addWidget(MakeButtons(Buttons::OkOnly));
     setFixedSize(sizeHint());
 
     FTimer->setObjectName(QStringLiteral("Timer"));

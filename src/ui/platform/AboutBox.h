@@ -2,11 +2,11 @@
 // it closes by itself after about three seconds or on a click on its picture.
 #pragma once
 
-#include <QDialog>
+#include "ui/platform/ProgramDialog.h"
 
 class QTimer;
 
-class TAboutBox : public QDialog {
+class TAboutBox : public ProgramDialog {
     Q_OBJECT
 public:
     explicit TAboutBox(QWidget* parent = nullptr);

@@ -1,8 +1,13 @@
 #include "ui/platform/Dialogs.h"
 
+#include "ui/platform/ProgramDirectory.h"
+
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace {
 
@@ -39,6 +44,13 @@ public:
     QString SaveFileName(const FileDialogRequest& request) override {
         return Run(request, QFileDialog::AcceptSave, QFileDialog::AnyFile);
     }
+    int Exec(QDialog& window) override { return window.exec(); }
+    // The help is an HTML file beside the program with an anchor per topic.
+    void ShowHelp(int topic) override {
+        QUrl help = QUrl::fromLocalFile(ProgramDirectory() + QStringLiteral("Vemo.html"));
+        help.setFragment(QString::number(topic));
+        QDesktopServices::openUrl(help);
+    }
 
 private:
     static QString Run(const FileDialogRequest& request, QFileDialog::AcceptMode mode,
@@ -53,18 +65,14 @@ private:
     }
 };
 
-std::unique_ptr<Dialogs>& Installed() {
-    static std::unique_ptr<Dialogs> dialogs = std::make_unique<RealDialogs>();
-    return dialogs;
-}
+RealDialogs gRealDialogs;
+Dialogs* gInstalled = &gRealDialogs;
 
 }  // namespace
 
-Dialogs& AppDialogs() { return *Installed(); }
+Dialogs& AppDialogs() { return *gInstalled; }
 
-void SetAppDialogs(std::unique_ptr<Dialogs> dialogs) {
-    Installed() = dialogs ? std::move(dialogs) : std::make_unique<RealDialogs>();
-}
+void SetAppDialogs(Dialogs* dialogs) { gInstalled = dialogs ? dialogs : &gRealDialogs; }
 
 QString MessageText(const QString& text) {
     QString shown = text;

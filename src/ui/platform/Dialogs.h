@@ -1,12 +1,12 @@
-// The one door through which the program talks to the user in modal boxes
-// and file dialogs. The real one shows QMessageBox and QFileDialog; tests
-// install a scripted one that records every box and answers from a queue.
+// The one door through which the program talks to the user in modal boxes,
+// file dialogs, its own modal windows and the help. The real one shows
+// QMessageBox, QFileDialog and the window itself; tests install a scripted
+// one that records every box and plays what the user does from a queue.
 #pragma once
 
 #include <QString>
-#include <QWidget>
 
-#include <memory>
+class QDialog;
 
 struct FileDialogRequest {
     QString title;
@@ -31,12 +31,19 @@ public:
     // The chosen path, or an empty string when the user cancelled.
     virtual QString OpenFileName(const FileDialogRequest& request) = 0;
     virtual QString SaveFileName(const FileDialogRequest& request) = 0;
+    // Runs one of the program's own windows modally and answers its result
+    // (QDialog::Accepted or QDialog::Rejected). Every window goes through
+    // here, so that tests can play the user's part in it.
+    virtual int Exec(QDialog& window) = 0;
+    // Opens the help at a topic number.
+    virtual void ShowHelp(int topic) = 0;
 };
 
 // The dialogs in use; the real ones unless a test has installed others.
 Dialogs& AppDialogs();
-// Installs `dialogs` (tests); passing nullptr restores the real ones.
-void SetAppDialogs(std::unique_ptr<Dialogs> dialogs);
+// Installs `dialogs` (tests), which must outlive their use; nullptr puts
+// the real ones back.
+void SetAppDialogs(Dialogs* dialogs);
 
 // Message texts use "\r" for a line break; boxes show it as a new line.
 QString MessageText(const QString& text);

@@ -4,7 +4,7 @@
 // rebuilding the desktop's databases at every start.
 #include "ui/platform/FileAssociation.h"
 
-#include "ui/platform/AnsiText.h"
+#include "ui/text/AnsiText.h"
 #include "base/Errors.h"
 
 #include <QBuffer>

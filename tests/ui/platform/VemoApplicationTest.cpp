@@ -2,7 +2,7 @@
 // and the application goes on delivering events.
 #include "ui/platform/VemoApplication.h"
 
-#include "ui/platform/AnsiText.h"
+#include "ui/text/AnsiText.h"
 #include "base/Errors.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestApplication.h"
@@ -31,12 +31,13 @@ public:
 class VemoApplicationTest : public ::testing::Test {
 protected:
     void SetUp() override { TestApplication(); }
-    void TearDown() override { SetAppDialogs(nullptr); }
 
-    ScriptedDialogs& dialogs = ScriptedDialogs::Install();
+    ScriptedDialogs dialogs;
 };
 
 TEST_F(VemoApplicationTest, ShowsAnExceptionFromAnEventHandlerAndGoesOn) {
+    dialogs.ExpectError(QStringLiteral("Файл поврежден: Кубок.qgm"), QStringLiteral("ВеМо 2007"));
+    dialogs.ExpectError(QStringLiteral("bad allocation"), QStringLiteral("ВеМо 2007"));
     Thrower thrower;
     QEvent sent(QEvent::User);
     EXPECT_TRUE(QCoreApplication::sendEvent(&thrower, &sent));
@@ -46,13 +47,6 @@ TEST_F(VemoApplicationTest, ShowsAnExceptionFromAnEventHandlerAndGoesOn) {
     QCoreApplication::processEvents();
 
     EXPECT_EQ(thrower.received, 3);
-    const QList<ShownBox> errors = dialogs.Errors();
-    ASSERT_EQ(errors.size(), 2);
-    EXPECT_EQ(errors[0].text, QStringLiteral("Файл поврежден: Кубок.qgm"));
-    EXPECT_EQ(errors[0].caption, QStringLiteral("ВеМо 2007"));
-    EXPECT_EQ(errors[1].text, QStringLiteral("bad allocation"));
-    EXPECT_EQ(errors[1].caption, QStringLiteral("ВеМо 2007"));
-    EXPECT_EQ(dialogs.shown.size(), 2);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 // file association applied as the configuration says.
 #include "FormMainFixture.h"
 
-#include "ui/platform/AnsiText.h"
+#include "ui/text/AnsiText.h"
 #include "base/Errors.h"
 #include "ui/platform/FileAssociation.h"
 #include "settings/ProgramConfig.h"
@@ -42,7 +42,6 @@ TEST_F(FormMainConfigTest, FirstStartWithoutAFileUsesTheDefaults) {
     EXPECT_FALSE(Form().Game().SortByRating());
     EXPECT_FALSE(Form().Game().DepositScore());
     EXPECT_TRUE(Association().IsAssociated());
-    EXPECT_TRUE(FDialogs.Errors().isEmpty());
     Open(SaveGame(*ThreeTeamGame(), "game.qgm"));
     EXPECT_EQ(Grid()->objectName(), QStringLiteral("TableGr"));
     EXPECT_EQ(RowTexts(1, 7), (QStringList{"N", "Команда", "Город", "О", "Рейт.", "Взят.", "1"}));
@@ -73,11 +72,11 @@ TEST_F(FormMainConfigTest, OptionsChangedInOneRunAreThereInTheNext) {
     Action("ActSett")->trigger();
     EXPECT_FALSE(Close());
     const ProgramConfig written = WrittenConfig();
-    EXPECT_TRUE(written.OutCapt);
-    EXPECT_FALSE(written.OutTown);
+    EXPECT_TRUE(written.Table[DisplayOption::OutCapt]);
+    EXPECT_FALSE(written.Table[DisplayOption::OutTown]);
     EXPECT_FALSE(written.GraphTable);
     EXPECT_FALSE(written.AutoCount);
-    EXPECT_FALSE(written.RatingPlusOne);
+    EXPECT_FALSE(written.Count.RatingPlusOne);
     EXPECT_FALSE(written.ShowSettingsPanel);
 
     Start();
@@ -121,11 +120,9 @@ TEST_F(FormMainConfigTest, ADamagedFileIsReportedAndTheStartGoesOn) {
     StartupOptions options;
     options.hasOpen = true;
     options.openPath = SaveGame(*ThreeTeamGame(), "game.qgm");
+    FDialogs.ExpectError(expected, QStringLiteral("ВеМо 2007"));
     Start(options);
 
-    ASSERT_EQ(FDialogs.Errors().size(), 1);
-    EXPECT_EQ(FDialogs.Errors()[0].text, expected);
-    EXPECT_EQ(FDialogs.Errors()[0].caption, QStringLiteral("ВеМо 2007"));
     EXPECT_EQ(Form().Game().TeamCount(), 3);
     EXPECT_EQ(TimerText(), QStringLiteral("60"));
 

@@ -191,11 +191,9 @@ TEST_F(FormMainFileTest, FailedSaveAsReportsAndLeavesTheGameModified) {
     Start();
     const QString path = OpenModified();
     FDialogs.fileNames.enqueue(QString::fromStdString(FFolder.File("missing/game.qgm")));
+    FDialogs.ExpectError(kWriteError, QStringLiteral("Ошибка"));
     Action("ActSaveAsFile")->trigger();
 
-    ASSERT_EQ(FDialogs.Errors().size(), 1);
-    EXPECT_EQ(FDialogs.Errors()[0].text, kWriteError);
-    EXPECT_EQ(FDialogs.Errors()[0].caption, QStringLiteral("Ошибка"));
     EXPECT_TRUE(Action("ActSaveFile")->isEnabled());
     EXPECT_EQ(Form().CurrentFile(), path);
 }
@@ -205,10 +203,9 @@ TEST_F(FormMainFileTest, FailedSaveToTheCurrentFileReportsAndLeavesTheGameModifi
     const QString path = OpenModified();
     std::filesystem::remove(path.toStdString());
     std::filesystem::create_directory(path.toStdString());
+    FDialogs.ExpectError(kWriteError, QStringLiteral("Ошибка"));
     Action("ActSaveFile")->trigger();
 
-    ASSERT_EQ(FDialogs.Errors().size(), 1);
-    EXPECT_EQ(FDialogs.Errors()[0].text, kWriteError);
     EXPECT_TRUE(Action("ActSaveFile")->isEnabled());
 }
 
@@ -218,13 +215,11 @@ TEST_F(FormMainFileTest, TruncatedFileReachesTheGeneralErrorBoxAndLeavesAnEmptyG
     const std::string whole = ReadBytes(FFolder.File("game.qgm"));
     WriteBytes(FFolder.File("short.qgm"), whole.substr(0, whole.size() / 2));
     FDialogs.fileNames.enqueue(QString::fromStdString(FFolder.File("short.qgm")));
+    FDialogs.ExpectError(QStringLiteral("Read beyond end of file"), QStringLiteral("ВеМо 2007"));
     Form().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
     QTest::keyClick(&Form(), Qt::Key_O, Qt::ControlModifier);
 
-    ASSERT_EQ(FDialogs.Errors().size(), 1);
-    EXPECT_EQ(FDialogs.Errors()[0].caption, QStringLiteral("ВеМо 2007"));
-    EXPECT_FALSE(FDialogs.Errors()[0].text.isEmpty());
     EXPECT_EQ(Form().Game().TeamCount(), 0);
     EXPECT_EQ(Form().windowTitle(), QStringLiteral("ВеМо 2007"));
     EXPECT_FALSE(Action("ActAllPlus")->isEnabled());
@@ -250,11 +245,9 @@ TEST_F(FormMainFileTest, CommandLineWithAMissingFileSaysSoAndStartsEmpty) {
     StartupOptions options;
     options.hasOpen = true;
     options.openPath = QString::fromStdString(FFolder.File("нет такого.qgm"));
+    FDialogs.ExpectError(QStringLiteral("Файл не найден!\r") + options.openPath, QStringLiteral("Ошибка"));
     Start(options);
 
-    ASSERT_EQ(FDialogs.Errors().size(), 1);
-    EXPECT_EQ(FDialogs.Errors()[0].text, QStringLiteral("Файл не найден!\r") + options.openPath);
-    EXPECT_EQ(FDialogs.Errors()[0].caption, QStringLiteral("Ошибка"));
     EXPECT_EQ(Form().windowTitle(), QStringLiteral("ВеМо 2007"));
     EXPECT_TRUE(Form().findChild<QWidget*>(QStringLiteral("PanelBack"))->isVisible());
 }

@@ -1,7 +1,7 @@
 #include "FormMainFixture.h"
 
 #include "support/GameBuilder.h"
-#include "ui/table/GameTableModel.h"
+#include "table/widgets/GameTableModel.h"
 #include "support/TestApplication.h"
 
 #include <QAbstractButton>
@@ -12,16 +12,8 @@
 
 #include <filesystem>
 
-namespace {
-
-ScriptedDialogs& InstallDialogs() {
+FormMainTest::FormMainTest() {
     TestApplication();
-    return ScriptedDialogs::Install();
-}
-
-}  // namespace
-
-FormMainTest::FormMainTest() : FDialogs(InstallDialogs()) {
     std::filesystem::create_directories(FFolder.Path() / "program");
     std::filesystem::create_directories(FFolder.Path() / "data");
     qputenv("VEMO_PROGRAM_DIR", QByteArray::fromStdString(FFolder.File("program")));
@@ -35,8 +27,14 @@ FormMainTest::~FormMainTest() {
 }
 
 TFormMain& FormMainTest::Start(StartupOptions options) {
-    if (FForm) Close();
     options.showSplash = false;
+    return Show(options);
+}
+
+TFormMain& FormMainTest::StartWithSplash() { return Show(StartupOptions{}); }
+
+TFormMain& FormMainTest::Show(const StartupOptions& options) {
+    if (FForm) Close();
     FForm = std::make_unique<TFormMain>(options);
     FForm->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(FForm.get()));
@@ -63,15 +61,15 @@ void FormMainTest::Open(const QString& path) {
     Action("ActOpenFile")->trigger();
 }
 
-QAction* FormMainTest::Action(const char* name) const {
+QAction* FormMainTest::Action(const QByteArray& name) const {
     auto* action = FForm->findChild<QAction*>(QLatin1String(name));
-    EXPECT_NE(action, nullptr) << name;
+    EXPECT_NE(action, nullptr) << name.constData();
     return action;
 }
 
-QAbstractButton* FormMainTest::Button(const char* name) const {
+QAbstractButton* FormMainTest::Button(const QByteArray& name) const {
     auto* button = FForm->findChild<QAbstractButton*>(QLatin1String(name));
-    EXPECT_NE(button, nullptr) << name;
+    EXPECT_NE(button, nullptr) << name.constData();
     return button;
 }
 

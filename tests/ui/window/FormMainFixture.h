@@ -30,6 +30,8 @@ protected:
 
     // Creates and shows the window (no splash); a previous one is closed first.
     TFormMain& Start(StartupOptions options = {});
+    // The same with the splash, which the test scripts in FDialogs.windows.
+    TFormMain& StartWithSplash();
     TFormMain& Form() { return *FForm; }
     // Closes the window as the user does; false when it stayed open.
     bool Close();
@@ -41,8 +43,8 @@ protected:
     // Opens `path` through ActOpenFile and the scripted open dialog.
     void Open(const QString& path);
 
-    QAction* Action(const char* name) const;
-    QAbstractButton* Button(const char* name) const;
+    QAction* Action(const QByteArray& name) const;
+    QAbstractButton* Button(const QByteArray& name) const;
     QComboBox* Box(const char* name) const;
 
     // The grid on show: TableGr or Table.
@@ -62,8 +64,11 @@ protected:
     void Choose(QComboBox* box, int index);
 
     TempDir FFolder;
-    ScriptedDialogs& FDialogs;
+    ScriptedDialogs FDialogs;
     std::unique_ptr<TFormMain> FForm;
+
+private:
+    TFormMain& Show(const StartupOptions& options);
 };
 
 // Tours of 3 and 2 questions. Ratings (minuses + 1) 1, 2, 3, 2, 3; T3 leads

@@ -1,5 +1,5 @@
-// The counting options and the selectors of the main window: which option
-// recounts when, the rating type, the tour and group choice with the
+// The counting options and the group selector of the main window: which
+// option recounts when, the rating type, the group choice with the
 // empty-group message, and the count options every new game takes.
 #include "FormMainFixture.h"
 
@@ -9,7 +9,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
-#include <QSpinBox>
 #include <QTest>
 
 namespace {
@@ -118,26 +117,14 @@ TEST_F(FormMainOptionsTest, GroupChoiceShowsTheGroupAndRefusesAnEmptyOne) {
 
     Choose(groups, 2);
     EXPECT_EQ(TeamOrder(), (QStringList{"T2", "T3"}));
+    FDialogs.ExpectError(QStringLiteral("Группа \"G3\" не содержит ни одной команды."), QStringLiteral("Ошибка"));
     QTest::keyClick(groups, Qt::Key_Down);
-    ASSERT_EQ(FDialogs.Errors().size(), 1);
-    EXPECT_EQ(FDialogs.Errors()[0].text, QStringLiteral("Группа \"G3\" не содержит ни одной команды."));
-    EXPECT_EQ(FDialogs.Errors()[0].caption, QStringLiteral("Ошибка"));
     EXPECT_EQ(groups->currentIndex(), 2);
     EXPECT_EQ(Form().Game().CurrentGroup(), 2);
     EXPECT_EQ(TeamOrder(), (QStringList{"T2", "T3"}));
 
     Choose(groups, 0);
     EXPECT_EQ(TeamOrder().size(), 4);
-}
-
-TEST_F(FormMainOptionsTest, TourChoiceCountsTheTourAndResetsEnterQ) {
-    Start();
-    Open(SaveGame(*ThreeTeamGame(), "game.qgm"));
-    Choose(Box("ToursBox"), 1);
-    auto* enterQ = Form().findChild<QSpinBox*>(QStringLiteral("EnterQ"));
-    EXPECT_EQ(enterQ->maximum(), 3);
-    EXPECT_EQ(enterQ->value(), 3);
-    EXPECT_EQ(RowTexts(2, 6), (QStringList{"3", "T3", "Town", "3", "6", "3"}));
 }
 
 TEST_F(FormMainOptionsTest, SettingsPanelFollowsItsAction) {

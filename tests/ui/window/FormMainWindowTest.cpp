@@ -1,15 +1,20 @@
-// The main window as a whole: the status bar, and games the table cannot
-// fill (teams without questions, questions without teams) staying usable.
+// The main window as a whole: the status bar, the About window and the
+// splash, and games the table cannot fill (teams without questions,
+// questions without teams) staying usable.
 #include "FormMainFixture.h"
 
 #include "support/GameBuilder.h"
 #include "model/VemoData.h"
+#include "settings/ProgramConfig.h"
+#include "ui/platform/AboutBox.h"
 #include "ui/platform/Version.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QStatusBar>
+#include <QTest>
 #include <QTableView>
 #include <QTimer>
 
@@ -27,10 +32,7 @@ TEST_F(FormMainTest, StatusBarShowsVersionDateAndARunningClock) {
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4}$")).match(PanelText(Form(), 3)).hasMatch());
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$")).match(PanelText(Form(), 4)).hasMatch());
     EXPECT_TRUE(PanelText(Form(), 5).isEmpty());
-    auto* clock = Form().findChild<QTimer*>(QStringLiteral("Timer"));
-    ASSERT_NE(clock, nullptr);
-    EXPECT_TRUE(clock->isActive());
-    EXPECT_EQ(clock->interval(), 500);
+    EXPECT_TRUE(Form().statusBar()->findChild<QTimer*>(QStringLiteral("Timer"))->isActive());
 }
 
 TEST_F(FormMainTest, TeamsWithoutQuestionsStayUsable) {
@@ -59,4 +61,41 @@ TEST_F(FormMainTest, QuestionsWithoutTeamsStayUsable) {
     Action("ActInverse")->trigger();
     Action("ActCount")->trigger();
     EXPECT_EQ(Form().windowTitle(), QStringLiteral("ВеМо 2007 - Тур 2 (") + path + u')');
+}
+
+namespace {
+
+// The About window as the user sees it: its title and version, closed by
+// a click on `closer` (its OK button or its picture).
+ScriptedDialogs::WindowStep CloseAboutBoxBy(const char* closer) {
+    return [closer](QDialog& window) {
+        ASSERT_NE(qobject_cast<TAboutBox*>(&window), nullptr);
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("О программе"));
+        EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Version"))->text(), QStringLiteral("Версия ") + ProgramVersion());
+        QTest::mouseClick(window.findChild<QWidget*>(QLatin1String(closer)), Qt::LeftButton);
+    };
+}
+
+}  // namespace
+
+TEST_F(FormMainTest, AboutCommandShowsTheAboutWindowUntilItIsClosed) {
+    Start();
+    FDialogs.windows.enqueue(CloseAboutBoxBy("OKButton"));
+    Action("ActAbout")->trigger();
+    ASSERT_EQ(FDialogs.Shown(ShownBox::Kind::Window).size(), 1);
+    EXPECT_FALSE(Form().findChild<TAboutBox*>());
+}
+
+TEST_F(FormMainTest, TheSplashShowsBeforeTheClockRunsAndTheConfigurationIsRead) {
+    ProgramConfig config;
+    config.TimerAll = 90;
+    SaveProgramConfig(ConfigFile(), config);
+    FDialogs.windows.enqueue([this](QDialog& window) {
+        EXPECT_FALSE(FForm->statusBar()->findChild<QTimer*>(QStringLiteral("Timer"))->isActive());
+        EXPECT_EQ(FForm->findChild<QLabel*>(QStringLiteral("TimerLabel"))->text(), QStringLiteral("00"));
+        CloseAboutBoxBy("ProgramIcon")(window);
+    });
+    StartWithSplash();
+    EXPECT_TRUE(Form().statusBar()->findChild<QTimer*>(QStringLiteral("Timer"))->isActive());
+    EXPECT_EQ(Form().findChild<QLabel*>(QStringLiteral("TimerLabel"))->text(), QStringLiteral("90"));
 }

@@ -1,4 +1,4 @@
-#include "ui/table/FrozenGridView.h"
+#include "table/widgets/FrozenGridView.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>

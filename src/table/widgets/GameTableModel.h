@@ -1,7 +1,7 @@
 // The cell matrix as the one item model both grids of the game table show.
 #pragma once
 
-#include "ui/table/CellMatrix.h"
+#include "table/CellMatrix.h"
 
 #include <QAbstractTableModel>
 

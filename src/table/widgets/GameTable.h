@@ -5,7 +5,7 @@
 // visible. A double click toggles the mark of the grid's current cell.
 #pragma once
 
-#include "ui/table/TableOptions.h"
+#include "settings/TableOptions.h"
 
 #include <QWidget>
 
@@ -25,7 +25,7 @@ public:
     ~GameTable() override;
 
     // Rebuilds the matrix from `game` and refreshes the visible grid. When no
-    // team column is chosen, `options.OutTeam` is switched on (the caller
+    // team column is chosen, OutTeam is switched on in `options` (the caller
     // checks its action to match). False when the game has neither a
     // question in the window nor a team in view: both grids are hidden then.
     bool Rebuild(TVemoData& game, TableOptions& options);

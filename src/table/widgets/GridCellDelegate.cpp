@@ -1,8 +1,9 @@
-#include "ui/table/GridCellDelegate.h"
+#include "table/widgets/GridCellDelegate.h"
 
-#include "ui/table/FrozenGridView.h"
-#include "ui/table/GameTableModel.h"
-#include "ui/table/SignImages.h"
+#include "table/widgets/FrozenGridView.h"
+#include "ui/draw/ProgramFont.h"
+#include "table/widgets/GameTableModel.h"
+#include "table/widgets/SignImages.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -23,7 +24,7 @@ bool IsCurrent(const QStyleOptionViewItem& option) {
 }  // namespace
 
 GridCellDelegate::GridCellDelegate(Form form, QObject* parent)
-    : QStyledItemDelegate(parent), FForm(form), FFont(QStringLiteral("Arial"), kFontPoints), FBoldFont(FFont) {
+    : QStyledItemDelegate(parent), FForm(form), FFont(Draw::ProgramFont(kFontPoints)), FBoldFont(FFont) {
     FBoldFont.setBold(true);
 }
 

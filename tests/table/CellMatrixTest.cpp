@@ -1,5 +1,5 @@
 // What the game table holds for every combination of its options.
-#include "ui/table/CellMatrix.h"
+#include "table/CellMatrix.h"
 #include "support/GameBuilder.h"
 #include "base/TransCodes.h"
 
@@ -17,7 +17,9 @@ std::vector<std::string> Row(const CellMatrix& m, int row) {
 
 TableOptions OnlyName() {
     TableOptions o;
-    o.OutNTeam = o.OutTown = o.OutScore = o.OutSumRating = o.OutQuest = false;
+    for (DisplayOption column : {DisplayOption::OutNTeam, DisplayOption::OutTown, DisplayOption::OutScore,
+                                 DisplayOption::OutSumRating, DisplayOption::OutQuest})
+        o[column] = false;
     return o;
 }
 
@@ -60,9 +62,9 @@ TEST(CellMatrix, EveryTeamColumnInItsOrderAndWidth) {
     game->TeamByIndex(0)->Captain = "Cap";
     game->TeamByIndex(0)->Trainer = "Coach";
     TableOptions options;
-    options.OutCapt = options.OutCoach = options.OutPlace = true;
-    options.OutRating = false;
-    options.Sorting = false;
+    options[DisplayOption::OutCapt] = options[DisplayOption::OutCoach] = options[DisplayOption::OutPlace] = true;
+    options[DisplayOption::OutRating] = false;
+    options[DisplayOption::Sorting] = false;
     CellMatrix m;
     ASSERT_TRUE(m.Build(*game, options));
     EXPECT_EQ(Row(m, 0), (std::vector<std::string>{"N", "Команда", "Город", "Капитан", "Тренер", "М", "О", "Рейт.",
@@ -76,10 +78,10 @@ TEST(CellMatrix, EveryTeamColumnInItsOrderAndWidth) {
 TEST(CellMatrix, WithoutAnyTeamColumnTheNameIsShown) {
     auto game = Sample();
     TableOptions options = OnlyName();
-    options.OutTeam = false;
+    options[DisplayOption::OutTeam] = false;
     CellMatrix m;
     ASSERT_TRUE(m.Build(*game, options));
-    EXPECT_TRUE(options.OutTeam);
+    EXPECT_TRUE(options[DisplayOption::OutTeam]);
     EXPECT_EQ(m.FixedColumnCount(), 1);
     EXPECT_EQ(Utf8(m.Cell(0, 1).Text), "Команда");
 }
@@ -89,7 +91,7 @@ TEST(CellMatrix, UnsortedRowsFollowTeamNumbers) {
     game->SwapTeamNumbers(1, 3);  // registration order now holds numbers 3, 2, 1
     game->CountResult();
     TableOptions options = OnlyName();
-    options.Sorting = false;
+    options[DisplayOption::Sorting] = false;
     CellMatrix m;
     ASSERT_TRUE(m.Build(*game, options));
     EXPECT_EQ(m.Cell(0, 2).Text, "T3");
@@ -97,7 +99,7 @@ TEST(CellMatrix, UnsortedRowsFollowTeamNumbers) {
     EXPECT_EQ(m.Cell(0, 4).Text, "T1");
     EXPECT_EQ(m.RowOfTeam(0), 2);
     EXPECT_EQ(m.TeamAtRow(0), 2);
-    options.Sorting = true;
+    options[DisplayOption::Sorting] = true;
     ASSERT_TRUE(m.Build(*game, options));
     EXPECT_EQ(m.Cell(0, 2).Text, "T2");
     EXPECT_EQ(m.TeamAtRow(0), 1);
@@ -109,7 +111,7 @@ TEST(CellMatrix, QuestionNumbersStartAtOneInEveryTour) {
     game->SetCurrentTour(2);
     game->CountResult();
     TableOptions options = OnlyName();
-    options.OutRating = false;
+    options[DisplayOption::OutRating] = false;
     CellMatrix m;
     ASSERT_TRUE(m.Build(*game, options));
     EXPECT_EQ(Row(m, 0), (std::vector<std::string>{"Команда", "1", "2", "3"}));

@@ -1,7 +1,7 @@
 // The game table's two grids driven by mouse and keys, and the drawn grid
 // checked on a grabbed image.
 #include "support/GameBuilder.h"
-#include "ui/table/GameTable.h"
+#include "table/widgets/GameTable.h"
 #include "support/TestApplication.h"
 
 #include <QApplication>

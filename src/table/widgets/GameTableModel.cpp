@@ -1,6 +1,6 @@
-#include "ui/table/GameTableModel.h"
+#include "table/widgets/GameTableModel.h"
 
-#include "ui/platform/AnsiText.h"
+#include "ui/text/AnsiText.h"
 
 
 bool GameTableModel::Rebuild(TVemoData& game, TableOptions& options) {

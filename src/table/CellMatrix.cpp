@@ -1,4 +1,4 @@
-#include "ui/table/CellMatrix.h"
+#include "table/CellMatrix.h"
 
 #include "base/TransCodes.h"
 #include "model/VemoData.h"
@@ -11,7 +11,7 @@
 namespace {
 
 struct TeamColumn {
-    bool TableOptions::*option;
+    DisplayOption option;
     std::string header;  // Windows-1251
     int width;
     std::function<std::string(const TTeamData&)> value;
@@ -23,15 +23,15 @@ std::string Number(int value) { return std::to_string(value); }
 const std::array<TeamColumn, 9>& TeamColumns() {
     using TransCodes::Utf8ToAnsi;
     static const std::array<TeamColumn, 9> columns = {{
-        {&TableOptions::OutNTeam, "N", 25, [](const TTeamData& t) { return Number(t.Number); }},
-        {&TableOptions::OutTeam, Utf8ToAnsi("Команда"), 160, [](const TTeamData& t) { return t.Name; }},
-        {&TableOptions::OutTown, Utf8ToAnsi("Город"), 80, [](const TTeamData& t) { return t.Town; }},
-        {&TableOptions::OutCapt, Utf8ToAnsi("Капитан"), 80, [](const TTeamData& t) { return t.Captain; }},
-        {&TableOptions::OutCoach, Utf8ToAnsi("Тренер"), 80, [](const TTeamData& t) { return t.Trainer; }},
-        {&TableOptions::OutPlace, Utf8ToAnsi("М"), 30, [](const TTeamData& t) { return Number(t.Place); }},
-        {&TableOptions::OutScore, Utf8ToAnsi("О"), 30, [](const TTeamData& t) { return Number(t.Score); }},
-        {&TableOptions::OutSumRating, Utf8ToAnsi("Рейт."), 30, [](const TTeamData& t) { return Number(t.RatScore); }},
-        {&TableOptions::OutQuest, Utf8ToAnsi("Взят."), 30, [](const TTeamData& t) { return Number(t.TotalTaken); }},
+        {DisplayOption::OutNTeam, "N", 25, [](const TTeamData& t) { return Number(t.Number); }},
+        {DisplayOption::OutTeam, Utf8ToAnsi("Команда"), 160, [](const TTeamData& t) { return t.Name; }},
+        {DisplayOption::OutTown, Utf8ToAnsi("Город"), 80, [](const TTeamData& t) { return t.Town; }},
+        {DisplayOption::OutCapt, Utf8ToAnsi("Капитан"), 80, [](const TTeamData& t) { return t.Captain; }},
+        {DisplayOption::OutCoach, Utf8ToAnsi("Тренер"), 80, [](const TTeamData& t) { return t.Trainer; }},
+        {DisplayOption::OutPlace, Utf8ToAnsi("М"), 30, [](const TTeamData& t) { return Number(t.Place); }},
+        {DisplayOption::OutScore, Utf8ToAnsi("О"), 30, [](const TTeamData& t) { return Number(t.Score); }},
+        {DisplayOption::OutSumRating, Utf8ToAnsi("Рейт."), 30, [](const TTeamData& t) { return Number(t.RatScore); }},
+        {DisplayOption::OutQuest, Utf8ToAnsi("Взят."), 30, [](const TTeamData& t) { return Number(t.TotalTaken); }},
     }};
     return columns;
 }
@@ -52,13 +52,13 @@ bool CellMatrix::Build(TVemoData& game, TableOptions& options) {
     const int teams = game.ActiveTeamCount();
     if (questions == 0 && teams == 0) return false;
 
-    BuildRowMap(game, options.Sorting);
-    for (const TeamColumn& c : TeamColumns()) FFixedColumns += options.*c.option ? 1 : 0;
+    BuildRowMap(game, options[DisplayOption::Sorting]);
+    for (const TeamColumn& c : TeamColumns()) FFixedColumns += options[c.option] ? 1 : 0;
     if (FFixedColumns == 0) {
-        options.OutTeam = true;
+        options[DisplayOption::OutTeam] = true;
         FFixedColumns = 1;
     }
-    FFixedRows = options.OutRating ? 2 : 1;
+    FFixedRows = options[DisplayOption::OutRating] ? 2 : 1;
     FColumns = FFixedColumns + questions;
     FRows = FFixedRows + teams;
     FCells.assign(static_cast<std::size_t>(FColumns) * static_cast<std::size_t>(FRows), TableCell{});
@@ -107,7 +107,7 @@ void CellMatrix::FillTeamColumns(const TVemoData& game, const TableOptions& opti
     const int teams = game.ActiveTeamCount();
     int column = 0;
     for (const TeamColumn& c : TeamColumns()) {
-        if (!(options.*c.option)) continue;
+        if (!options[c.option]) continue;
         FColumnWidths[column] = c.width;
         At(column, FFixedRows - 1).Text = c.header;
         for (int i = 0; i < teams; ++i)

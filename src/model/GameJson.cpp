@@ -1,4 +1,4 @@
-#include "app/GameJson.h"
+#include "model/GameJson.h"
 
 #include "base/TransCodes.h"
 

@@ -1,8 +1,8 @@
-#include "ui/table/GameTable.h"
+#include "table/widgets/GameTable.h"
 
-#include "ui/table/FrozenGridView.h"
-#include "ui/table/GameTableModel.h"
-#include "ui/table/GridCellDelegate.h"
+#include "table/widgets/FrozenGridView.h"
+#include "table/widgets/GameTableModel.h"
+#include "table/widgets/GridCellDelegate.h"
 #include "model/VemoData.h"
 
 #include <QStackedLayout>

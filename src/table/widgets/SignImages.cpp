@@ -1,4 +1,4 @@
-#include "ui/table/SignImages.h"
+#include "table/widgets/SignImages.h"
 
 #include <QPainter>
 

@@ -4,7 +4,7 @@
 // so the rules of the table are checked without a screen.
 #pragma once
 
-#include "ui/table/TableOptions.h"
+#include "settings/TableOptions.h"
 
 #include <string>
 #include <vector>
@@ -21,8 +21,8 @@ public:
     static constexpr int kDefaultRowHeight = 18;
     static constexpr int kQuestionColumnWidth = 30;
 
-    // Rebuilds everything. When no team column is chosen, options.OutTeam is
-    // switched on. False (and an empty matrix) when the game has neither a
+    // Rebuilds everything. When no team column is chosen, OutTeam is
+    // switched on in `options`. False (and an empty matrix) when the game has neither a
     // question in the window nor a team in view.
     bool Build(TVemoData& game, TableOptions& options);
     void Clear();

@@ -1,0 +1,18 @@
+// Every group of the main window's commands. A subsystem's commands are one
+// class here, built on MainParts; its windows stay in its widgets/ folder
+// and get values from the command, never MainParts.
+#pragma once
+
+#include "ui/CommandGroups.h"
+#include "ui/CountCommands.h"
+#include "ui/EditCommands.h"
+#include "ui/FileCommands.h"
+#include "ui/ProgramCommands.h"
+#include "ui/TimerCommands.h"
+#include "ui/ViewCommands.h"
+
+class MainCommands
+    : public CommandGroups<FileCommands, ViewCommands, CountCommands, EditCommands, TimerCommands, ProgramCommands> {
+public:
+    using CommandGroups::CommandGroups;
+};

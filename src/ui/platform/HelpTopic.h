@@ -1,0 +1,10 @@
+// The help topic of a control, for F1: a control shows the help at its own
+// topic, or at the nearest one of the widgets it sits in.
+#pragma once
+
+class QWidget;
+
+void SetHelpTopic(QWidget& widget, int topic);
+// The topic of `widget` or of the nearest widget around it that has one; 0
+// when none has.
+int HelpTopicOf(const QWidget* widget);
