@@ -5,6 +5,7 @@
 //   - ActTimerStart  -> StartPause()
 //   - ActTimerStop   -> Stop()         (the configuration load runs it once)
 //   - each tick of TimerForTimer -> Tick(), and plays what it asks for
+//   - showing TTimerForm -> DialogValues()
 //   - closing TTimerForm -> ApplyDialog(), then stops a sound that plays
 //   - a browse in TTimerForm -> SetSoundPath()
 // and after each of them shows DisplayText() on both labels, the front one
@@ -36,7 +37,8 @@ struct TimerSettings {
     bool operator==(const TimerSettings&) const = default;
 };
 
-// What the settings dialog TTimerForm holds when it is closed, in any way.
+// What the settings dialog TTimerForm shows when it opens and holds when it
+// is closed, in any way.
 struct TimerDialogValues {
     uint16_t AllTime = 0;  // EnterAllTime
     uint16_t WarTime = 0;  // EnterWarTime
@@ -67,6 +69,15 @@ public:
     // the dialog is then closed without its OK button.
     void SetSoundPath(TimerSound sound, std::string path);
 
+    // The signals that ship with the program (empty: none installed). They
+    // sound wherever the settings name no file of their own, and the dialog
+    // shows them; the settings keep an empty path for them, so that the
+    // configuration stays valid when the program moves.
+    void SetDefaultSounds(std::string warning, std::string end);
+    // The file a signal plays: the settings' own, or the shipped one.
+    const std::string& SoundPath(TimerSound sound) const;
+    TimerDialogValues DialogValues() const;
+
     bool Running() const { return FFields.Running; }
     uint16_t Remaining() const { return FFields.Remaining; }
     // "00" until the first Stop.
@@ -81,7 +92,8 @@ public:
     // One second; nothing while not running. At 0 the countdown stops and
     // asks for the end sound; otherwise it counts down and, on reaching the
     // warning time, turns red and asks for the warning sound. A sound is
-    // asked for only when its box is checked and it has a file.
+    // asked for only when its box is checked and it has a file (its own or
+    // the shipped one).
     SoundRequest Tick();
     // The dialog's closing rules: a box without a file is unchecked, the
     // paths and boxes are taken, the full time is taken and shown at once
@@ -91,9 +103,14 @@ public:
     void ApplyDialog(const TimerDialogValues& values);
 
 private:
-    SoundRequest Request(TimerSound sound, bool play, const std::string& path) const;
+    SoundRequest Request(TimerSound sound, bool play) const;
+    // The path the settings keep: empty for the shipped signal.
+    std::string StoredPath(TimerSound sound, std::string path) const;
+    std::string& StoredField(TimerSound sound);
 
     TimerSettings FSettings;
+    std::string FDefaultWarning;
+    std::string FDefaultEnd;
     TimerFields FFields;
     bool FWarned = false;
     std::string FDisplay = "00";

@@ -8,7 +8,6 @@
 
 #include "base/CountOptions.h"
 #include "settings/ProgramConfig.h"
-#include "timer/TimerFields.h"
 #include "ui/GameFiles.h"
 #include "ui/platform/CommandLine.h"
 
