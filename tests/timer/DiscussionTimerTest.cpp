@@ -213,3 +213,52 @@ TEST(DiscussionTimer, ABrowsedFileIsTheSoundAtOnce) {
     timer.Tick();
     EXPECT_EQ(timer.Tick(), (SoundRequest{End, "new-end.wav"}));
 }
+
+TEST(DiscussionTimer, TheShippedSignalsSoundWhereTheSettingsNameNoFile) {
+    struct Case {
+        const char* name;
+        std::string ownWarning, ownEnd;
+        std::string shippedWarning, shippedEnd;
+        SoundRequest warning, end;
+    };
+    const std::vector<Case> cases = {
+        {"no file of its own: the shipped ones", "", "", "/p/TimerWarning.wav", "/p/TimerEnd.wav",
+         {Warning, "/p/TimerWarning.wav"}, {End, "/p/TimerEnd.wav"}},
+        {"the settings' files win", "my-warn.wav", "my-end.wav", "/p/TimerWarning.wav", "/p/TimerEnd.wav",
+         {Warning, "my-warn.wav"}, {End, "my-end.wav"}},
+        {"one of each", "my-warn.wav", "", "/p/TimerWarning.wav", "/p/TimerEnd.wav", {Warning, "my-warn.wav"},
+         {End, "/p/TimerEnd.wav"}},
+        {"none shipped, none chosen: silence", "", "", "", "", {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DiscussionTimer timer;
+        timer.SetSettings({2, 1, c.ownWarning, c.ownEnd, true, true});
+        timer.SetDefaultSounds(c.shippedWarning, c.shippedEnd);
+        timer.Stop();
+        timer.StartPause();
+        EXPECT_EQ(timer.Tick(), c.warning);
+        timer.Tick();
+        EXPECT_EQ(timer.Tick(), c.end);
+    }
+}
+
+TEST(DiscussionTimer, TheDialogShowsTheShippedSignalsAndTheSettingsKeepNoPathForThem) {
+    DiscussionTimer timer;
+    timer.SetSettings({60, 10, "", "my-end.wav", false, true});
+    timer.SetDefaultSounds("/p/TimerWarning.wav", "/p/TimerEnd.wav");
+    const TimerDialogValues shown = timer.DialogValues();
+    EXPECT_EQ(shown.WarPath, "/p/TimerWarning.wav");
+    EXPECT_EQ(shown.EndPath, "my-end.wav");
+
+    // Checking the shipped warning keeps it checked, with no path of its own.
+    TimerDialogValues closed = shown;
+    closed.CheckWar = true;
+    timer.ApplyDialog(closed);
+    EXPECT_EQ(timer.Settings(), (TimerSettings{60, 10, "", "my-end.wav", true, true}));
+
+    // Browsing back to the shipped end signal forgets the own file.
+    timer.SetSoundPath(TimerSound::End, "/p/TimerEnd.wav");
+    EXPECT_EQ(timer.Settings().EndSound, "");
+    EXPECT_EQ(timer.SoundPath(TimerSound::End), "/p/TimerEnd.wav");
+}

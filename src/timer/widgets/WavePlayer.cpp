@@ -9,10 +9,13 @@
 #include <QFile>
 #include <QMediaDevices>
 
+#include <algorithm>
+
 namespace {
 
-// Longer than what a device holds ahead of what it plays.
-constexpr qint64 kTrailingSilenceUs = 500'000;
+constexpr qint64 kTrailingSilenceUs = 250'000;
+// Well within what a device holds ahead of what it plays.
+constexpr int kFeedMs = 10;
 
 QAudioFormat::SampleFormat DeviceFormat(SampleFormat format) {
     switch (format) {
@@ -49,7 +52,10 @@ QString ReadProblem(WaveProblem problem) {
 
 }  // namespace
 
-WavePlayer::WavePlayer() = default;
+WavePlayer::WavePlayer() {
+    FFeeder.setInterval(kFeedMs);
+    connect(&FFeeder, &QTimer::timeout, this, &WavePlayer::Feed);
+}
 
 WavePlayer::~WavePlayer() {
     if (FSink) FSink->stop();
@@ -59,6 +65,8 @@ WavePlayer::~WavePlayer() {
 // a handler runs the event loop, and a tick can come and play again), so
 // it goes only once control is back in the event loop.
 void WavePlayer::ReleaseSink() {
+    FFeeder.stop();
+    FDevice = nullptr;
     if (!FSink) return;
     FSink->disconnect(this);
     FSink->stop();
@@ -95,24 +103,33 @@ void WavePlayer::Play() {
     }
     FSink = std::make_unique<QAudioSink>(device, FFormat);
     connect(FSink.get(), &QAudioSink::stateChanged, this, &WavePlayer::SinkStateChanged);
-    FBuffer.close();
-    FBuffer.setData(FData);
-    FBuffer.open(QIODevice::ReadOnly);
-    FSink->start(&FBuffer);
-    if (FSink->error() == QAudio::OpenError)
+    FWritten = 0;
+    FDevice = FSink->start();
+    if (!FDevice || FSink->error() == QAudio::OpenError) {
         Fail(QStringLiteral("Не удается воспроизвести звуковой файл: устройство вывода звука не открывается."));
+        return;
+    }
+    Feed();
+    FFeeder.start();
 }
 
-bool WavePlayer::IsPlaying() const { return FSink && FSink->state() == QAudio::ActiveState; }
+bool WavePlayer::IsPlaying() const { return FSink && FSink->state() != QAudio::StoppedState; }
 
 void WavePlayer::Stop() {
+    FFeeder.stop();
     if (FSink) FSink->stop();
 }
 
-// Idle: everything, the silence included, has gone to the device. A
-// failure is reported once the sink's own handling is over.
+void WavePlayer::Feed() {
+    const qsizetype count = std::min<qsizetype>(FSink->bytesFree(), FData.size() - FWritten);
+    if (count > 0) FWritten += std::max<qint64>(0, FDevice->write(FData.constData() + FWritten, count));
+    if (FWritten == FData.size()) FFeeder.stop();
+}
+
+// Idle once everything, the silence included, has been played. A failure
+// is reported once the sink's own handling is over.
 void WavePlayer::SinkStateChanged(QAudio::State state) {
-    if (state == QAudio::IdleState) {
+    if (state == QAudio::IdleState && FWritten == FData.size()) {
         FSink->stop();
         return;
     }
