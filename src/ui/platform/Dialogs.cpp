@@ -56,6 +56,9 @@ private:
     static QString Run(const FileDialogRequest& request, QFileDialog::AcceptMode mode,
                        QFileDialog::FileMode fileMode) {
         QFileDialog dialog(ActiveParent(), request.title, request.directory, request.filter);
+        // The desktop's own dialog speaks the desktop's language; Qt's
+        // speaks the program's.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setAcceptMode(mode);
         dialog.setFileMode(fileMode);
         dialog.setDefaultSuffix(request.defaultSuffix);
