@@ -4,6 +4,7 @@
 #include "ui/platform/Dialogs.h"
 
 #include "support/TestApplication.h"
+#include "support/WhenOpen.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,30 +15,10 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
-
-// Runs `inspect` once a modal window or popup of type T is open; the timer
-// keeps looking from inside the window's own event loop.
-template <class T>
-void WhenOpen(std::function<void(T&)> inspect) {
-    auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, [timer, inspect] {
-        QWidget* open = QApplication::activePopupWidget();
-        if (!open) open = QApplication::activeModalWidget();
-        if (auto* window = qobject_cast<T*>(open)) {
-            timer->stop();
-            timer->deleteLater();
-            inspect(*window);
-        }
-    });
-    timer->start(0);
-}
 
 // A text as the user reads it: without the mnemonic's '&' and the shortcut
 // after the tab.
