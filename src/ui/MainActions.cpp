@@ -91,7 +91,7 @@ const ActionRow kActionTable[] = {
     {ActionId::ActTimerSett, "ActTimerSett", "Настройка таймера", nullptr, {}, kPlain, kOn, "timersett", nullptr},
     {ActionId::ActTimerStart, "ActTimerStart", "Старт/Пауза", nullptr, Ctrl(Qt::Key_Q), kPlain, kOn, "timerstart", nullptr},
     {ActionId::ActTimerStop, "ActTimerStop", "Стоп/Сброс", nullptr, Ctrl(Qt::Key_W), kPlain, kOn, "timerstop", Run<&TimerCommands::ActTimerStopExecute>},
-    {ActionId::ActHelp, "ActHelp", "Справка", nullptr, {}, kPlain, kOn, nullptr, nullptr},
+    {ActionId::ActHelp, "ActHelp", "Справка", nullptr, {}, kPlain, kOn, nullptr, Run<&ProgramCommands::ActHelpExecute>},
     {ActionId::ActAbout, "ActAbout", "О Программе...", nullptr, {}, kPlain, kOn, nullptr, Run<&ProgramCommands::ActAboutExecute>},
 };
 

@@ -99,6 +99,7 @@ void TFormMain::BuildLayout() {
 
 void TFormMain::ConnectParts() {
     FActions->Connect(*FCommands);
+    FCommands->Get<ProgramCommands>().InstallContextHelp();
     auto& view = FCommands->Get<ViewCommands>();
     connect(SettPanel, &OptionsPanel::TourChosen, this, [&view](int index) { view.ToursBoxChange(index); });
     connect(SettPanel, &OptionsPanel::GroupChosen, this, [&view](int index) { view.GroupsBoxChange(index); });
