@@ -33,7 +33,7 @@ struct ActionRow {
     ActionId id;
     const char* name;
     const char* caption;
-    const char* hint;  // nullptr: the caption
+    const char* hint;  // nullptr: the caption; "": none
     QKeySequence shortcut;
     bool checkable;
     bool enabledAtStart;
@@ -120,6 +120,7 @@ MainActions::MainActions(QObject& owner) {
         assert(static_cast<int>(row.id) == FActions.size());
         FActions.append(CreateAction(row, owner));
         FHasHandler.append(row.handler != nullptr);
+        FHasHint.append(!row.hint || *row.hint);
     }
 }
 
