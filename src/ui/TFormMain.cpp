@@ -147,8 +147,8 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     if (FShownOnce) {
         try {
             SaveConfiguration();
-        } catch (const Exception& error) {
-            ShowGeneralError(error);
+        } catch (...) {
+            ShowCurrentError();
         }
     }
     FTable->Clear();
@@ -157,15 +157,21 @@ void TFormMain::closeEvent(QCloseEvent* event) {
 }
 
 // A damaged Vemo.cfg is reported and the start goes on with what was read
-// before the damage and the defaults for the rest.
+// before the damage and the defaults for the rest. Whatever fails, the
+// option commands work again afterwards.
 void TFormMain::LoadConfiguration() {
     FUpdating = true;
     try {
         LoadProgramConfig(ConfigPath(), FConfig);
-    } catch (const Exception& error) {
-        ShowGeneralError(error);
+    } catch (...) {
+        ShowCurrentError();
     }
-    ApplyConfiguration();
+    try {
+        ApplyConfiguration();
+    } catch (...) {
+        ShowCurrentError();
+    }
+    FUpdating = false;
 }
 
 void TFormMain::ApplyConfiguration() {
@@ -176,7 +182,6 @@ void TFormMain::ApplyConfiguration() {
     FCommands->Get<TimerCommands>().ActTimerStopExecute();
     FCommands->Get<ProgramCommands>().ApplyAssociation();
     SettPanel->setVisible(FActions->Checked(ActSett));
-    FUpdating = false;
 }
 
 void TFormMain::SaveConfiguration() {
@@ -193,8 +198,8 @@ void TFormMain::OpenFromCommandLine(const QString& path) {
     }
     try {
         FCommands->Get<FileCommands>().LoadGame(path);
-    } catch (const Exception& error) {
-        ShowGeneralError(error);
+    } catch (...) {
+        ShowCurrentError();
     }
 }
 
