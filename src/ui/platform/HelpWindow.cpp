@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -21,11 +22,13 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
 
-constexpr QSize kStartSize(780, 680);
+constexpr QSize kStartSize(780, 720);
+constexpr int kScreenMargin = 8;
 
 QAction* AddAction(QToolBar* bar, const QString& name, const QString& caption, QStyle::StandardPixmap icon,
                    const QKeySequence& shortcut) {
@@ -76,7 +79,8 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent)
     layout->addWidget(HelpText, 1);
     layout->addWidget(MakeFindBar());
     connect(HelpText, &QTextBrowser::sourceChanged, this, &HelpWindow::ShowTitle);
-    resize(kStartSize);
+    // The keys scroll the page from the start (Page Down, End, arrows).
+    HelpText->setFocus();
 }
 
 QToolBar* HelpWindow::MakeToolBar() {
@@ -181,9 +185,22 @@ namespace {
 
 QPointer<HelpWindow> gHelp;
 
+// The help first opens at the right edge of the screen the user works on,
+// so the team names and the options on the left of the main window stay
+// in sight.
+void PlaceAtTheRight(HelpWindow& window) {
+    const QWidget* active = QApplication::activeWindow();
+    const QScreen* screen = active ? active->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    window.resize(std::min(kStartSize.width(), area.width() / 2), std::min(kStartSize.height(), area.height() * 9 / 10));
+    window.move(area.right() - window.width() - kScreenMargin, area.top() + kScreenMargin * 5);
+}
+
 HelpWindow& TheHelpWindow() {
     if (!gHelp) {
         gHelp = new HelpWindow(HelpFolder());
+        PlaceAtTheRight(*gHelp);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] { delete gHelp; });
     }
     return *gHelp;
