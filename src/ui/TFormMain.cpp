@@ -1,6 +1,5 @@
 #include "ui/TFormMain.h"
 
-#include "base/Errors.h"
 #include "model/VemoData.h"
 #include "table/widgets/GameTable.h"
 #include "ui/ConfigBinding.h"
