@@ -33,7 +33,7 @@ struct ActionRow {
     ActionId id;
     const char* name;
     const char* caption;
-    const char* hint;  // nullptr: the caption
+    const char* hint;  // nullptr: the caption; "": none
     QKeySequence shortcut;
     bool checkable;
     bool enabledAtStart;
@@ -91,7 +91,7 @@ const ActionRow kActionTable[] = {
     {ActionId::ActTimerSett, "ActTimerSett", "Настройка таймера", nullptr, {}, kPlain, kOn, "timersett", Run<&TimerCommands::ActTimerSettExecute>},
     {ActionId::ActTimerStart, "ActTimerStart", "Старт/Пауза", nullptr, Ctrl(Qt::Key_Q), kPlain, kOn, "timerstart", Run<&TimerCommands::ActTimerStartExecute>},
     {ActionId::ActTimerStop, "ActTimerStop", "Стоп/Сброс", nullptr, Ctrl(Qt::Key_W), kPlain, kOn, "timerstop", Run<&TimerCommands::ActTimerStopExecute>},
-    {ActionId::ActHelp, "ActHelp", "Справка", nullptr, {}, kPlain, kOn, nullptr, nullptr},
+    {ActionId::ActHelp, "ActHelp", "Справка", nullptr, {}, kPlain, kOn, nullptr, Run<&ProgramCommands::ActHelpExecute>},
     {ActionId::ActAbout, "ActAbout", "О Программе...", nullptr, {}, kPlain, kOn, nullptr, Run<&ProgramCommands::ActAboutExecute>},
 };
 
@@ -120,6 +120,7 @@ MainActions::MainActions(QObject& owner) {
         assert(static_cast<int>(row.id) == FActions.size());
         FActions.append(CreateAction(row, owner));
         FHasHandler.append(row.handler != nullptr);
+        FHasHint.append(!row.hint || *row.hint);
     }
 }
 

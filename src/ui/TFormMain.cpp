@@ -1,6 +1,5 @@
 #include "ui/TFormMain.h"
 
-#include "base/Errors.h"
 #include "model/VemoData.h"
 #include "table/widgets/GameTable.h"
 #include "ui/ConfigBinding.h"
@@ -99,6 +98,7 @@ void TFormMain::BuildLayout() {
 
 void TFormMain::ConnectParts() {
     FActions->Connect(*FCommands);
+    FCommands->Get<ProgramCommands>().InstallContextHelp();
     auto& view = FCommands->Get<ViewCommands>();
     connect(SettPanel, &OptionsPanel::TourChosen, this, [&view](int index) { view.ToursBoxChange(index); });
     connect(SettPanel, &OptionsPanel::GroupChosen, this, [&view](int index) { view.GroupsBoxChange(index); });
@@ -146,8 +146,8 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     if (FShownOnce) {
         try {
             SaveConfiguration();
-        } catch (const Exception& error) {
-            ShowGeneralError(error);
+        } catch (...) {
+            ShowCurrentError();
         }
     }
     FTable->Clear();
@@ -156,15 +156,21 @@ void TFormMain::closeEvent(QCloseEvent* event) {
 }
 
 // A damaged Vemo.cfg is reported and the start goes on with what was read
-// before the damage and the defaults for the rest.
+// before the damage and the defaults for the rest. Whatever fails, the
+// option commands work again afterwards.
 void TFormMain::LoadConfiguration() {
     FUpdating = true;
     try {
         LoadProgramConfig(ConfigPath(), FConfig);
-    } catch (const Exception& error) {
-        ShowGeneralError(error);
+    } catch (...) {
+        ShowCurrentError();
     }
-    ApplyConfiguration();
+    try {
+        ApplyConfiguration();
+    } catch (...) {
+        ShowCurrentError();
+    }
+    FUpdating = false;
 }
 
 void TFormMain::ApplyConfiguration() {
@@ -175,7 +181,6 @@ void TFormMain::ApplyConfiguration() {
     FCommands->Get<TimerCommands>().ActTimerStopExecute();
     FCommands->Get<ProgramCommands>().ApplyAssociation();
     SettPanel->setVisible(FActions->Checked(ActSett));
-    FUpdating = false;
 }
 
 void TFormMain::SaveConfiguration() {
@@ -192,8 +197,8 @@ void TFormMain::OpenFromCommandLine(const QString& path) {
     }
     try {
         FCommands->Get<FileCommands>().LoadGame(path);
-    } catch (const Exception& error) {
-        ShowGeneralError(error);
+    } catch (...) {
+        ShowCurrentError();
     }
 }
 

@@ -3,6 +3,7 @@
 #include "support/GameBuilder.h"
 #include "table/widgets/GameTableModel.h"
 #include "support/TestApplication.h"
+#include "ui/platform/DesktopDatabases.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -22,6 +23,7 @@ FormMainTest::FormMainTest() {
 
 FormMainTest::~FormMainTest() {
     FForm.reset();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !RefreshingDesktopDatabases(); }, 20000));
     qunsetenv("VEMO_PROGRAM_DIR");
     qunsetenv("XDG_DATA_HOME");
 }
