@@ -9,12 +9,13 @@
 
 #include <optional>
 
-struct PixelRect {
+// A bar's corners; Right and Bottom lie just outside it.
+struct BarRect {
     int Left;
     int Top;
     int Right;
     int Bottom;
-    bool operator==(const PixelRect&) const = default;
+    bool operator==(const BarRect&) const = default;
 };
 
 struct HistogramLayout {
@@ -36,7 +37,7 @@ struct HistogramLayout {
     int HorizontalLineEnd() const { return X0 + Columns * ColumnWidth + 1; }
     // The bar of the k-th rating value (from 0) with `count` questions;
     // drawn as a shadow, then moved one pixel left and up.
-    PixelRect Bar(int k, int count) const { return {ColumnX(k), CountY(count), ColumnX(k + 1), GridBottom()}; }
+    BarRect Bar(int k, int count) const { return {ColumnX(k), CountY(count), ColumnX(k + 1), GridBottom()}; }
 };
 
 // None when there is no question to show (top is 0): nothing is drawn and

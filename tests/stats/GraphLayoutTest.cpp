@@ -56,7 +56,7 @@ TEST(HistogramLayout, TheTallestBarFillsTheGrid) {
     // Every question with the same rating: one bar of the full height.
     const auto layout = LayOutHistogram(301, 208, kFont, 10, 36);
     ASSERT_TRUE(layout);
-    const PixelRect bar = layout->Bar(4, 36);
+    const BarRect bar = layout->Bar(4, 36);
     EXPECT_EQ(bar.Top, layout->Y0);
     EXPECT_EQ(bar.Bottom, layout->GridBottom());
     EXPECT_EQ(bar.Left, layout->X0 + 4 * layout->ColumnWidth);
