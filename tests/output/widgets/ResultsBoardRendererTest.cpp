@@ -113,6 +113,7 @@ TEST(ResultsBoardRenderer, TheBandIsWhiteWithABlueStripe) {
 }
 
 TEST(ResultsBoardRenderer, ALongTitleShrinksToTheBandsWidth) {
+    TestApplication();
     const PixelRect stripe = BoardBandLayout(kWidth, kBandHeight).TitleStripe();
     const QRect stripeRect(stripe.left, stripe.top, stripe.right - stripe.left, stripe.bottom - stripe.top);
     const std::string shortTitle = "Kubok";

@@ -1,6 +1,7 @@
 #include "StatPictureProbe.h"
 
 #include "stats/widgets/PictureStrokes.h"
+#include "support/TestApplication.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -10,6 +11,7 @@ QImage ShownPicture(QDialog& window) {
 }
 
 DigitExtents PictureDigits() {
+    TestApplication();
     QImage surface(10, 10, QImage::Format_RGB32);
     QPainter painter(&surface);
     painter.setFont(PictureFont());
@@ -17,6 +19,7 @@ DigitExtents PictureDigits() {
 }
 
 Draw::SystemColors ShownColors() {
+    TestApplication();
     const Draw::SystemColors theme = Draw::ThemeColors();
     return {QColor(theme.buttonFace.rgb()), QColor(theme.buttonShadow.rgb()), QColor(theme.buttonText.rgb()),
             QColor(theme.workspace.rgb())};
