@@ -39,7 +39,8 @@ void DrawLabels(QPainter& painter, int width, const HistogramLayout& layout, Rat
     for (int rating : LabelledValues(range.Lowest, range.Highest, layout.RatingStep)) {
         const QString text = QString::number(rating);
         const int k = rating - range.Lowest;
-        Draw::TextOut(painter, layout.ColumnX(k) + (layout.ColumnWidth - Draw::TextWidth(painter, text)) / 2,
+        const int columnWidth = layout.ColumnX(k + 1) - layout.ColumnX(k);
+        Draw::TextOut(painter, layout.ColumnX(k) + (columnWidth - Draw::TextWidth(painter, text)) / 2,
                       layout.GridBottom() + 3, text);
     }
     for (int count : LabelledValues(1, layout.Top, layout.ValueStep)) {

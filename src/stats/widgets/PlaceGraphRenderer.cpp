@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include <algorithm>
+
 namespace {
 
 const QString kQuestionsCaption = QStringLiteral("Вопросы игры");
@@ -53,12 +55,20 @@ void DrawPlaceLine(QPainter& painter, const PlaceGraphLayout& layout, const std:
 
 }  // namespace
 
+VerticalCaption PlaceGraphCaption(QPainter& painter) {
+    painter.setFont(PictureFont(true));
+    int widest = 0;
+    for (const QChar letter : kPlacesCaption) widest = std::max(widest, Draw::TextWidth(painter, letter));
+    painter.setFont(PictureFont());
+    return {static_cast<int>(kPlacesCaption.size()), widest};
+}
+
 void RenderPlaceGraph(QPainter& painter, int width, int height, int teams, const std::vector<int>& places) {
     const Draw::SystemColors colors = Draw::ThemeColors();
     painter.fillRect(0, 0, width, height, colors.buttonFace);
-    painter.setFont(PictureFont());
-    const auto layout = LayOutPlaceGraph(width, height, DigitExtentsOf(painter), static_cast<int>(places.size()), teams,
-                                         static_cast<int>(kPlacesCaption.size()));
+    const VerticalCaption caption = PlaceGraphCaption(painter);
+    const auto layout =
+        LayOutPlaceGraph(width, height, DigitExtentsOf(painter), static_cast<int>(places.size()), teams, caption);
     if (!layout) return;
     DrawGrid(painter, *layout, colors.buttonShadow);
     DrawLabels(painter, width, *layout, colors.buttonText);

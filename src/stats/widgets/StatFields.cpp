@@ -14,9 +14,12 @@ QLineEdit* MakeOutputBox(const char* name, QWidget* parent) {
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     box->setPalette(palette);
-    // A text longer than the box shows its beginning.
-    QObject::connect(box, &QLineEdit::textChanged, box, [box] { box->setCursorPosition(0); });
     return box;
+}
+
+void ShowText(QLineEdit& box, const QString& text) {
+    box.setText(text);
+    box.setCursorPosition(0);
 }
 
 QLabel* MakeStatImage(QImage& surface, QWidget* parent) {

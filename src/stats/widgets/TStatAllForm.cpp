@@ -113,24 +113,24 @@ void TStatAllForm::showEvent(QShowEvent* event) {
 void TStatAllForm::FormActivate() {
     FRatings = QuestionRatingsOf(FGame);
     const QString tourName = FromAnsi(FGame.CurrentTourName());
-    OutTourName->setText(tourName);
+    ShowText(*OutTourName, tourName);
     OutTourName->setToolTip(tourName);
     const QString presenter = FromAnsi(FGame.Presenter());
-    OutLeaderName->setText(presenter);
+    ShowText(*OutLeaderName, presenter);
     OutLeaderName->setToolTip(presenter);
-    OutDate->setText(FromAnsi(FGame.GameDateText()));
-    OutQT->setText(QString::number(FRatings.Teams));
-    OutQQ->setText(QString::number(FRatings.Ratings.size()));
+    ShowText(*OutDate, FromAnsi(FGame.GameDateText()));
+    ShowText(*OutQT, QString::number(FRatings.Teams));
+    ShowText(*OutQQ, QString::number(FRatings.Ratings.size()));
     {
         QPainter painter(&FHistogram);
         RenderRatingHistogram(painter, FHistogram.width(), FHistogram.height(), FRatings);
     }
     Image->setPixmap(QPixmap::fromImage(FHistogram));
     ShowPenaltyCount();
-    OutChild->setText(QString::number(ChildQuestionCount(FRatings)));
-    OutCoffin->setText(QString::number(CoffinQuestionCount(FRatings)));
+    ShowText(*OutChild, QString::number(ChildQuestionCount(FRatings)));
+    ShowText(*OutCoffin, QString::number(CoffinQuestionCount(FRatings)));
 }
 
 void TStatAllForm::ShowPenaltyCount() {
-    OutPenalty->setText(QString::number(PenaltyQuestionCount(FRatings, EnterMin->value(), EnterMax->value())));
+    ShowText(*OutPenalty, QString::number(PenaltyQuestionCount(FRatings, EnterMin->value(), EnterMax->value())));
 }

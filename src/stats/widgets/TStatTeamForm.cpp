@@ -126,26 +126,26 @@ void TStatTeamForm::NextTeamClick() {
 void TStatTeamForm::ShowTeam() {
     const TTeamData* team = FGame.ActiveTeam(FTeam);
     if (!team) return;
-    OutStatTeam->setText(FromAnsi(team->Name));
-    OutStatNumb->setText(QString::number(team->Number));
-    OutStatTown->setText(FromAnsi(team->Town));
-    OutStatCapt->setText(FromAnsi(team->Captain));
-    OutStatCoach->setText(FromAnsi(team->Trainer));
-    OutStatQ->setText(QString::number(team->Score));
-    OutStatRat->setText(QString::number(team->RatScore));
-    OutStatPlace->setText(QString::number(team->Place));
+    ShowText(*OutStatTeam, FromAnsi(team->Name));
+    ShowText(*OutStatNumb, QString::number(team->Number));
+    ShowText(*OutStatTown, FromAnsi(team->Town));
+    ShowText(*OutStatCapt, FromAnsi(team->Captain));
+    ShowText(*OutStatCoach, FromAnsi(team->Trainer));
+    ShowText(*OutStatQ, QString::number(team->Score));
+    ShowText(*OutStatRat, QString::number(team->RatScore));
+    ShowText(*OutStatPlace, QString::number(team->Place));
     ShowFigures(FRatings->Figures(FTeam));
     DrawGraph();
 }
 
 void TStatTeamForm::ShowFigures(const TeamRatingFigures& figures) {
     const char separator = SystemDecimalSeparator();
-    OutMaxRat->setText(QString::number(figures.MaxRating));
-    OutAvGRat->setText(FromAnsi(AverageText(figures.GameAverage, separator)));
-    OutAvTRat->setText(FromAnsi(AverageText(figures.TeamsAverage, separator)));
-    OutAvRat->setText(FromAnsi(AverageText(figures.TeamAverage, separator)));
+    ShowText(*OutMaxRat, QString::number(figures.MaxRating));
+    ShowText(*OutAvGRat, FromAnsi(AverageText(figures.GameAverage, separator)));
+    ShowText(*OutAvTRat, FromAnsi(AverageText(figures.TeamsAverage, separator)));
+    ShowText(*OutAvRat, FromAnsi(AverageText(figures.TeamAverage, separator)));
     const DifferenceText difference = DifferenceTextOf(figures.Difference, separator);
-    OutDiff->setText(FromAnsi(difference.Text));
+    ShowText(*OutDiff, FromAnsi(difference.Text));
     SetTextColor(*OutDiff, difference.Lead ? kLeadGreen : kBehindRed);
 }
 

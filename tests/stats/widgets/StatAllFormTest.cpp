@@ -145,7 +145,7 @@ TEST_F(StatAllFormTest, ColumnsNarrowWithManyTeams) {
             const auto layout = LayOutHistogram(picture.width(), picture.height(), PictureDigits(), c.teams, 4);
             ASSERT_TRUE(layout);
             EXPECT_EQ(layout->ColumnWidth == 30, c.full);
-            const int y = layout->Y0 + layout->RowHeight / 2;
+            const int y = layout->Y0 + static_cast<int>(layout->RowHeight / 2);
             for (int i = 0; i < c.teams; ++i) {
                 EXPECT_EQ(picture.pixelColor(layout->ColumnX(i), y), colors.buttonShadow) << i;
                 EXPECT_EQ(picture.pixelColor(layout->ColumnX(i) + 2, y), colors.buttonFace) << i;

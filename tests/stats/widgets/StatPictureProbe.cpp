@@ -1,6 +1,7 @@
 #include "StatPictureProbe.h"
 
 #include "stats/widgets/PictureStrokes.h"
+#include "stats/widgets/PlaceGraphRenderer.h"
 #include "support/TestApplication.h"
 
 #include <QLabel>
@@ -16,6 +17,13 @@ DigitExtents PictureDigits() {
     QPainter painter(&surface);
     painter.setFont(PictureFont());
     return DigitExtentsOf(painter);
+}
+
+VerticalCaption PlacesCaption() {
+    TestApplication();
+    QImage surface(10, 10, QImage::Format_RGB32);
+    QPainter painter(&surface);
+    return PlaceGraphCaption(painter);
 }
 
 Draw::SystemColors ShownColors() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "stats/GraphArithmetic.h"
+#include "stats/PlaceGraphLayout.h"
 #include "ui/draw/DrawHelper.h"
 
 #include <QDialog>
@@ -14,6 +15,8 @@
 QImage ShownPicture(QDialog& window);
 // The extents of the pictures' font on a surface like theirs.
 DigitExtents PictureDigits();
+// The place graph's vertical caption as its picture measures it.
+VerticalCaption PlacesCaption();
 // The theme's colours as a picture holds them, 8 bits a channel.
 Draw::SystemColors ShownColors();
 // Pixels darker than the grid: the texts of labels and captions.

@@ -21,7 +21,6 @@ namespace {
 
 const QColor kLeadGreen(0x00, 0x80, 0x00);
 const QColor kBehindRed(0xFF, 0x00, 0x00);
-const QString kPlacesCaption = QStringLiteral("Место команды");
 
 // Ratings with plus one: 2, 3, 3, 5 (game average 13 / 4); T3 takes
 // nothing; the 7 taken answers carry 18.
@@ -47,8 +46,8 @@ TStatTeamForm& Form(QDialog& window) { return static_cast<TStatTeamForm&>(window
 
 // The graph's layout for the picture on screen.
 PlaceGraphLayout GraphLayout(const QImage& picture, int questions, int teams) {
-    const auto layout = LayOutPlaceGraph(picture.width(), picture.height(), PictureDigits(), questions, teams,
-                                         static_cast<int>(kPlacesCaption.size()));
+    const auto layout =
+        LayOutPlaceGraph(picture.width(), picture.height(), PictureDigits(), questions, teams, PlacesCaption());
     EXPECT_TRUE(layout);
     return layout.value_or(PlaceGraphLayout{});
 }
