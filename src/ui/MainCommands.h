@@ -7,12 +7,14 @@
 #include "ui/CountCommands.h"
 #include "ui/EditCommands.h"
 #include "ui/FileCommands.h"
+#include "ui/OutputCommands.h"
 #include "ui/ProgramCommands.h"
 #include "ui/TimerCommands.h"
 #include "ui/ViewCommands.h"
 
 class MainCommands
-    : public CommandGroups<FileCommands, ViewCommands, CountCommands, EditCommands, TimerCommands, ProgramCommands> {
+    : public CommandGroups<FileCommands, ViewCommands, CountCommands, EditCommands, TimerCommands, ProgramCommands,
+                           OutputCommands> {
 public:
     using CommandGroups::CommandGroups;
 };
