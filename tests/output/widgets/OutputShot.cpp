@@ -2,8 +2,9 @@
 // for looking at them as a user sees them:
 // vemo_output_shot GAME.qgm TYPE OUTDIR
 // writes OUTDIR/print.png, and preview-SCALE-ORIENTATION.png for the
-// scales 1 and 2 in portrait and scale 1 in landscape. The preview lays its
-// pages out for the system's default printer, as in the program.
+// scales 1 and 2 in portrait and scale 1 in landscape, and printdialog.png.
+// The preview lays its pages out for the system's default printer, as in
+// the program.
 #include "OutputDoubles.h"
 #include "model/VemoData.h"
 #include "output/widgets/TFormPreview.h"
@@ -12,9 +13,11 @@
 #include "ui/platform/VemoApplication.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QPixmap>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -63,5 +66,14 @@ int main(int argc, char* argv[]) {
     Click(preview, "LandButton");
     Click(preview, "Scale1Button");
     Shoot(preview, out.filePath(QStringLiteral("preview-1-landscape.png")));
+
+    // The system's print dialog, shot and cancelled.
+    QTimer::singleShot(1500, [&out] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            dialog->grab().save(out.filePath(QStringLiteral("printdialog.png")));
+            dialog->close();
+        }
+    });
+    Click(preview, "PrintAllButton");
     return 0;
 }
