@@ -7,12 +7,12 @@
 #include "output/TextReport.h"
 #include "output/WorkbookLayout.h"
 #include "output/WorkbookWriter.h"
+#include "support/CommandOutput.h"
 #include "support/GameBuilder.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <map>
 
@@ -82,18 +82,9 @@ std::vector<std::string> Arguments(const std::string& command, const std::string
     return args;
 }
 
-std::string Capture(const std::string& command) {
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-    EXPECT_EQ(pclose(pipe), 0) << command;
-    return output;
-}
-
 // Every part of a workbook but the one with the time it was written.
 std::string WorkbookParts(const std::string& path) {
-    return Capture("/usr/bin/python3 -c \"import sys, zipfile\n"
+    return CommandOutput("/usr/bin/python3 -c \"import sys, zipfile\n"
                    "z = zipfile.ZipFile(sys.argv[1])\n"
                    "for n in sorted(z.namelist()):\n"
                    "    if n != 'docProps/core.xml': print(n); print(z.read(n).decode())\" '" +
@@ -189,11 +180,11 @@ TEST(VemoctlOutput, PdfHoldsEveryPageOfEveryTypeOnA4InBothOrientations) {
             const RunResult r = RunVemoctl(dir, args);
             ASSERT_EQ(r.exitCode, 0) << r.err;
             EXPECT_EQ(r.err, "");
-            const std::string info = Capture("pdfinfo '" + dir.File("pages.pdf") + "'");
+            const std::string info = CommandOutput("pdfinfo '" + dir.File("pages.pdf") + "'");
             const auto orientation = landscape ? PageOrientation::Landscape : PageOrientation::Portrait;
             EXPECT_EQ(Field(info, "Pages"), std::to_string(PageCount(ProgramData(game, {}, type), orientation)));
             EXPECT_EQ(Field(info, "Page size"), landscape ? "842 x 595 pts (A4)" : "595 x 842 pts (A4)");
-            const std::string text = Capture("pdftotext '" + dir.File("pages.pdf") + "' -");
+            const std::string text = CommandOutput("pdftotext '" + dir.File("pages.pdf") + "' -");
             EXPECT_NE(text.find(sections[std::stoi(type)]), std::string::npos) << text;
             EXPECT_NE(text.find("Кубок \"Осени\""), std::string::npos) << text;
             if (type != "3") {
@@ -208,7 +199,7 @@ TEST(VemoctlOutput, PdfOfManyTeamsRunsOverSeveralPages) {
     ASSERT_TRUE(MakeGame({20}, marks)->SaveToFile(dir.File("many.qgm")));
     ASSERT_EQ(RunVemoctl(dir, {"pdf", dir.File("many.qgm"), "--type", "1", "-o", dir.File("pages.pdf")}).exitCode, 0);
     // 47 teams and 18 questions a page: three blocks of teams, two of questions.
-    EXPECT_EQ(Field(Capture("pdfinfo '" + dir.File("pages.pdf") + "'"), "Pages"), "6");
+    EXPECT_EQ(Field(CommandOutput("pdfinfo '" + dir.File("pages.pdf") + "'"), "Pages"), "6");
 }
 
 TEST(VemoctlOutput, PdfOfTakenQuestionsWithoutTeamsIsTheEmptyFirstPage) {
@@ -216,8 +207,8 @@ TEST(VemoctlOutput, PdfOfTakenQuestionsWithoutTeamsIsTheEmptyFirstPage) {
     ASSERT_TRUE(MakeGame({12}, {})->SaveToFile(dir.File("empty.qgm")));
     const RunResult r = RunVemoctl(dir, {"pdf", dir.File("empty.qgm"), "--type", "2", "-o", dir.File("pages.pdf")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    const std::string text = Capture("pdftotext '" + dir.File("pages.pdf") + "' -");
-    EXPECT_EQ(Field(Capture("pdfinfo '" + dir.File("pages.pdf") + "'"), "Pages"), "1");
+    const std::string text = CommandOutput("pdftotext '" + dir.File("pages.pdf") + "' -");
+    EXPECT_EQ(Field(CommandOutput("pdfinfo '" + dir.File("pages.pdf") + "'"), "Pages"), "1");
     EXPECT_NE(text.find("Засчитанные вопросы"), std::string::npos) << text;
 }
 

@@ -3,13 +3,12 @@
 // current page and all pages to PDF, and the page saved as a BMP.
 #include "OutputDoubles.h"
 #include "OutputGames.h"
+#include "OutputWindowTest.h"
 #include "output/PreviewLayout.h"
 #include "output/widgets/PageRenderer.h"
 #include "output/widgets/TFormPreview.h"
+#include "support/CommandOutput.h"
 #include "support/GameBuilder.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
-#include "support/TestApplication.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -22,28 +21,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 
 namespace {
 
 constexpr auto kPortrait = PageOrientation::Portrait;
 constexpr auto kLandscape = PageOrientation::Landscape;
-std::string Capture(const std::string& command) {
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-    EXPECT_EQ(pclose(pipe), 0) << command;
-    return output;
-}
-
 int PdfPages(const QString& path) {
-    const std::string info = Capture("pdfinfo '" + path.toStdString() + "'");
+    const std::string info = CommandOutput("pdfinfo '" + path.toStdString() + "'");
     const std::size_t at = info.find("Pages:");
     return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
 }
 
-class FormPreviewTest : public ::testing::Test {
+class FormPreviewTest : public OutputWindowTest {
 protected:
 
     // 48 teams over 19 questions: four pages of the final table in portrait
@@ -56,17 +45,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(FForm.get()));
     }
 
-    QString Folder() const { return QString::fromStdString(FDir.Path().string()); }
-    QString File(const char* name) const { return QString::fromStdString(FDir.File(name)); }
-
-    template <class T>
-    T* Child(const char* name) const {
-        auto* child = FForm->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
-    }
+    QWidget& Window() const override { return *FForm; }
     QToolButton* Button(const char* name) const { return Child<QToolButton>(name); }
-    void Click(const char* name) { QTest::mouseClick(Button(name), Qt::LeftButton); }
     QString PageText() const { return Child<QLabel>("PageLabel")->text(); }
     QSize PictureSize() const { return Child<QLabel>("Image")->size(); }
     // The printer's page halved once (the test printer has 600 dpi), as
@@ -86,10 +66,7 @@ protected:
         return {Button("DecPageButton")->isEnabled(), Button("IncPageButton")->isEnabled()};
     }
 
-    VemoApplication& FApplication = TestApplication();
-    TempDir FDir;
     PdfPrinters FPrinters;
-    ScriptedDialogs FDialogs;
     std::unique_ptr<TVemoData> FGame;
     ReportData FData;
     std::unique_ptr<TFormPreview> FForm;
@@ -227,7 +204,7 @@ TEST_F(FormPreviewTest, PrintsTheCurrentPageOrAllPagesInOneJob) {
     FPrinters.fileName = File("page.pdf");
     Click("PrintButton");
     EXPECT_EQ(PdfPages(File("page.pdf")), 1);
-    EXPECT_NE(Capture("pdftotext '" + FDir.File("page.pdf") + "' -").find("Страница 3"), std::string::npos);
+    EXPECT_NE(CommandOutput("pdftotext '" + FDir.File("page.pdf") + "' -").find("Страница 3"), std::string::npos);
 
     FPrinters.fileName = File("all.pdf");
     Click("PrintAllButton");
@@ -239,7 +216,7 @@ TEST_F(FormPreviewTest, PrintsTheCurrentPageOrAllPagesInOneJob) {
     FPrinters.fileName = File("landscape.pdf");
     Click("PrintAllButton");
     EXPECT_EQ(PdfPages(File("landscape.pdf")), 2);
-    EXPECT_NE(Capture("pdfinfo '" + FDir.File("landscape.pdf") + "'").find("842 x 595"), std::string::npos);
+    EXPECT_NE(CommandOutput("pdfinfo '" + FDir.File("landscape.pdf") + "'").find("842 x 595"), std::string::npos);
 }
 
 TEST_F(FormPreviewTest, ACancelledPrintDialogPrintsNothingAndAFailedJobIsTold) {
