@@ -55,8 +55,7 @@ bool Switch(const std::string& option, const std::string& text, const char* on, 
     Usage("значение " + option + " должно быть " + on + " или " + off + ": " + text);
 }
 
-// What the commands take besides the game file. The outputs count as the
-// program does before a report: sorting by rating off.
+// What the commands take besides the game file.
 struct Request {
     CountOptions count;
     std::map<std::string, int> view;  // "--tour", "--group", "--last"
@@ -140,7 +139,10 @@ bool WriteOutput(OutputKind kind, const ReportData& data, const Request& request
 
 void Output(OutputKind kind, const std::string& gamePath, const std::vector<std::string>& args) {
     const Request request = ParseOptions(args, {.output = true, .landscape = kind == OutputKind::Pdf});
-    auto game = LoadGame(gamePath, request.count);
+    // The program counts by places before a report, sorting by rating off.
+    CountOptions count = request.count;
+    count.SortByRating = false;
+    auto game = LoadGame(gamePath, count);
     ApplyView(*game, request.view);
     game->CountResult();
     const ReportData data = GameReportData(*game, static_cast<InfoType>(request.type),

@@ -80,32 +80,55 @@ QFrame* TFormPreview::MakePanel() {
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(2, 0, 2, 0);
     row->setSpacing(1);
+    AddScaleButtons(panel);
+    row->addSpacing(8);
+    AddOrientationButtons(panel);
+    row->addSpacing(8);
+    AddPageButtons(panel);
+    row->addSpacing(8);
+    connect(AddButton(panel, "PrintButton", "printpage", QStringLiteral("Печать текущей страницы")),
+            &QToolButton::clicked, this, &TFormPreview::PrintButtonClick);
+    connect(AddButton(panel, "PrintAllButton", "printall", QStringLiteral("Печать всех страниц")),
+            &QToolButton::clicked, this, &TFormPreview::PrintAllButtonClick);
+    connect(AddButton(panel, "FileButton", "picture", QStringLiteral("Сохранить как картинку")),
+            &QToolButton::clicked, this, &TFormPreview::FileButtonClick);
+    row->addStretch();
+    return panel;
+}
 
+// The scales and the orientations: each a group with one button down; the
+// button already down changes nothing.
+void TFormPreview::AddScaleButtons(QFrame* panel) {
     FScales = new QButtonGroup(this);
-    const QString scaleHint = QStringLiteral("Масштаб просмотра");
     for (int scale = 1; scale <= kPreviewScales; ++scale) {
         const QByteArray name = "Scale" + QByteArray::number(scale) + "Button";
         const QByteArray picture = "scale" + QByteArray::number(scale);
-        FScales->addButton(AddButton(panel, name.constData(), picture.constData(), scaleHint), scale);
+        QToolButton* button = AddButton(panel, name.constData(), picture.constData(), QStringLiteral("Масштаб просмотра"));
+        button->setCheckable(true);
+        FScales->addButton(button, scale);
     }
-    row->addSpacing(8);
-    FOrientations = new QButtonGroup(this);
-    const QString orientationHint = QStringLiteral("Ориентация страницы");
-    FOrientations->addButton(AddButton(panel, "PortrButton", "portrait", orientationHint),
-                             static_cast<int>(PageOrientation::Portrait));
-    FOrientations->addButton(AddButton(panel, "LandButton", "landscape", orientationHint),
-                             static_cast<int>(PageOrientation::Landscape));
-    for (QAbstractButton* button : FScales->buttons() + FOrientations->buttons()) button->setCheckable(true);
     FScales->button(1)->setChecked(true);
-    FOrientations->button(static_cast<int>(PageOrientation::Portrait))->setChecked(true);
     connect(FScales, &QButtonGroup::idToggled, this, [this](int scale, bool on) {
         if (on) ScaleChosen(scale);
     });
+}
+
+void TFormPreview::AddOrientationButtons(QFrame* panel) {
+    FOrientations = new QButtonGroup(this);
+    const QString hint = QStringLiteral("Ориентация страницы");
+    FOrientations->addButton(AddButton(panel, "PortrButton", "portrait", hint),
+                             static_cast<int>(PageOrientation::Portrait));
+    FOrientations->addButton(AddButton(panel, "LandButton", "landscape", hint),
+                             static_cast<int>(PageOrientation::Landscape));
+    for (QAbstractButton* button : FOrientations->buttons()) button->setCheckable(true);
+    FOrientations->button(static_cast<int>(PageOrientation::Portrait))->setChecked(true);
     connect(FOrientations, &QButtonGroup::idToggled, this, [this](int orientation, bool on) {
         if (on) OrientationChosen(static_cast<PageOrientation>(orientation));
     });
-    row->addSpacing(8);
+}
 
+// The previous and next page around the page number and the page count.
+void TFormPreview::AddPageButtons(QFrame* panel) {
     DecPageButton = AddButton(panel, "DecPageButton", "prevpage", QStringLiteral("Предыдущая страница"));
     connect(DecPageButton, &QToolButton::clicked, this, &TFormPreview::DecPageButtonClick);
     LabelFrame = new QFrame(panel);
@@ -117,21 +140,12 @@ QFrame* TFormPreview::MakePanel() {
     PageLabel = new QLabel(LabelFrame);
     PageLabel->setObjectName(QStringLiteral("PageLabel"));
     PageLabel->setAlignment(Qt::AlignCenter);
-    (new QHBoxLayout(LabelFrame))->addWidget(PageLabel);
-    LabelFrame->layout()->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(LabelFrame);
+    auto* centre = new QHBoxLayout(LabelFrame);
+    centre->setContentsMargins(0, 0, 0, 0);
+    centre->addWidget(PageLabel);
+    panel->layout()->addWidget(LabelFrame);
     IncPageButton = AddButton(panel, "IncPageButton", "nextpage", QStringLiteral("Следующая страница"));
     connect(IncPageButton, &QToolButton::clicked, this, &TFormPreview::IncPageButtonClick);
-    row->addSpacing(8);
-
-    connect(AddButton(panel, "PrintButton", "printpage", QStringLiteral("Печать текущей страницы")),
-            &QToolButton::clicked, this, &TFormPreview::PrintButtonClick);
-    connect(AddButton(panel, "PrintAllButton", "printall", QStringLiteral("Печать всех страниц")),
-            &QToolButton::clicked, this, &TFormPreview::PrintAllButtonClick);
-    connect(AddButton(panel, "FileButton", "picture", QStringLiteral("Сохранить как картинку")),
-            &QToolButton::clicked, this, &TFormPreview::FileButtonClick);
-    row->addStretch();
-    return panel;
 }
 
 QToolButton* TFormPreview::AddButton(QFrame* panel, const char* name, const char* picture, const QString& hint) {

@@ -30,6 +30,9 @@ protected:
 
 private:
     QFrame* MakePanel();
+    void AddScaleButtons(QFrame* panel);
+    void AddOrientationButtons(QFrame* panel);
+    void AddPageButtons(QFrame* panel);
     QToolButton* AddButton(QFrame* panel, const char* name, const char* picture, const QString& hint);
 
     // On show and on each change of orientation: the page's size for the

@@ -59,17 +59,7 @@ TFormPrint::TFormPrint(OutputSource& source, QString programDirectory, QWidget* 
     connect(ExcelButton, &QToolButton::clicked, this, &TFormPrint::ExcelButtonClick);
     connect(FileButton, &QToolButton::clicked, this, &TFormPrint::FileButtonClick);
 
-    // The workbook can also be kept as a file, where no spreadsheet program
-    // is at hand or the results go on to others.
-    auto* excelMenu = new QMenu(ExcelButton);
-    QAction* open = excelMenu->addAction(QStringLiteral("Открыть в табличной программе"));
-    open->setObjectName(QStringLiteral("ExcelOpenItem"));
-    connect(open, &QAction::triggered, this, &TFormPrint::ExcelButtonClick);
-    QAction* save = excelMenu->addAction(QStringLiteral("Сохранить книгу в файл..."));
-    save->setObjectName(QStringLiteral("ExcelSaveItem"));
-    connect(save, &QAction::triggered, this, &TFormPrint::SaveWorkbookClick);
-    ExcelButton->setMenu(excelMenu);
-    ExcelButton->setPopupMode(QToolButton::MenuButtonPopup);
+    AddWorkbookMenu();
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(PrintButton);
@@ -88,6 +78,20 @@ QToolButton* TFormPrint::MakeButton(const char* name, const char* picture, const
     button->setText(text);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     return button;
+}
+
+// The workbook can also be kept as a file, where no spreadsheet program is
+// at hand or the results go on to others.
+void TFormPrint::AddWorkbookMenu() {
+    auto* menu = new QMenu(ExcelButton);
+    QAction* open = menu->addAction(QStringLiteral("Открыть в табличной программе"));
+    open->setObjectName(QStringLiteral("ExcelOpenItem"));
+    connect(open, &QAction::triggered, this, &TFormPrint::ExcelButtonClick);
+    QAction* save = menu->addAction(QStringLiteral("Сохранить книгу в файл..."));
+    save->setObjectName(QStringLiteral("ExcelSaveItem"));
+    connect(save, &QAction::triggered, this, &TFormPrint::SaveWorkbookClick);
+    ExcelButton->setMenu(menu);
+    ExcelButton->setPopupMode(QToolButton::MenuButtonPopup);
 }
 
 QGroupBox* TFormPrint::MakeInfoTypes() {

@@ -30,6 +30,7 @@ public:
 
 private:
     QToolButton* MakeButton(const char* name, const char* picture, const QString& text, const QString& hint);
+    void AddWorkbookMenu();
     QGroupBox* MakeInfoTypes();
     // The workbook of the chosen type, with the teams ordered by places.
     WorkbookLayout OrderedWorkbook();
