@@ -172,7 +172,7 @@ TEST_F(FormPreviewTest, TheBmpIsTheCurrentPageAtTheScreensSize) {
     Click("FileButton");
 
     ASSERT_EQ(FDialogs.Shown(ShownBox::Kind::Save).size(), 1);
-    const FileDialogRequest& request = FDialogs.Shown(ShownBox::Kind::Save)[0].request;
+    const FileDialogRequest request = FDialogs.Shown(ShownBox::Kind::Save)[0].request;
     EXPECT_EQ(request.directory, Folder() + u'/');
     EXPECT_EQ(request.filter, QStringLiteral("Файлы изображений (*.bmp);;Все файлы (*)"));
     EXPECT_EQ(request.defaultSuffix, QStringLiteral("bmp"));

@@ -87,7 +87,7 @@ TEST_F(FormPrintTest, FileButtonWritesTheChosenTypeInPlaceOrderAndCloses) {
     Click("FileButton");
 
     ASSERT_EQ(FDialogs.Shown(ShownBox::Kind::Save).size(), 1);
-    const FileDialogRequest& request = FDialogs.Shown(ShownBox::Kind::Save)[0].request;
+    const FileDialogRequest request = FDialogs.Shown(ShownBox::Kind::Save)[0].request;
     EXPECT_EQ(request.directory, Folder() + u'/');
     EXPECT_EQ(request.filter, QStringLiteral("Текстовые файлы (*.txt)"));
     EXPECT_EQ(request.defaultSuffix, QStringLiteral("txt"));
@@ -168,7 +168,7 @@ TEST_F(FormPrintTest, TheExcelMenuSavesTheWorkbookUnderTheChosenName) {
     ASSERT_TRUE(picked);
 
     ASSERT_EQ(FDialogs.Shown(ShownBox::Kind::Save).size(), 1);
-    const FileDialogRequest& request = FDialogs.Shown(ShownBox::Kind::Save)[0].request;
+    const FileDialogRequest request = FDialogs.Shown(ShownBox::Kind::Save)[0].request;
     EXPECT_EQ(request.filter, QStringLiteral("Книги Excel (*.xlsx)"));
     EXPECT_EQ(request.defaultSuffix, QStringLiteral("xlsx"));
     EXPECT_EQ(request.directory, Folder() + u'/');
