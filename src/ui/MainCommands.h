@@ -8,13 +8,14 @@
 #include "ui/EditCommands.h"
 #include "ui/FileCommands.h"
 #include "ui/HallCommands.h"
+#include "ui/OutputCommands.h"
 #include "ui/ProgramCommands.h"
 #include "ui/TimerCommands.h"
 #include "ui/ViewCommands.h"
 
 class MainCommands
     : public CommandGroups<FileCommands, ViewCommands, CountCommands, EditCommands, TimerCommands, ProgramCommands,
-                           HallCommands> {
+                           HallCommands, OutputCommands> {
 public:
     using CommandGroups::CommandGroups;
 };
