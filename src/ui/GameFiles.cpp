@@ -25,8 +25,8 @@ void GameFiles::RememberDirectoryOf(const QString& path) {
     FLastDirectory = QFileInfo(path).absolutePath() + u'/';
 }
 
-QString GameFiles::AskOpenPath() const {
-    return AppDialogs().OpenFileName(GameFileRequest(QStringLiteral("Загрузка игры"), FLastDirectory));
+QString GameFiles::AskOpenPath(const QString& title) const {
+    return AppDialogs().OpenFileName(GameFileRequest(title, FLastDirectory));
 }
 
 QString GameFiles::AskSavePath() const {

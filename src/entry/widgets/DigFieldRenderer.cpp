@@ -1,0 +1,43 @@
+#include "entry/widgets/DigFieldRenderer.h"
+
+#include "entry/DigFieldLayout.h"
+#include "ui/draw/DrawHelper.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+const QString kFace = QStringLiteral("Arial");
+const QColor kTakenColor(0, 255, 0);
+const QColor kMissedColor(255, 0, 0);
+
+QFont FieldFont(int size, const QPaintDevice* device) { return Draw::CellHeightFont(kFace, size, false, false, device); }
+
+TextMeasure MeasureOn(const QPaintDevice* device) {
+    return [device](int size, std::string_view text) {
+        const QFontMetrics metrics(FieldFont(size, device), device);
+        const QString sample = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+        return TextExtent{metrics.horizontalAdvance(sample), metrics.ascent() + metrics.descent()};
+    };
+}
+
+}  // namespace
+
+void DrawDigField(QPainter& painter, int width, int height, const std::vector<DigCell>& cells,
+                  std::string_view widthSample) {
+    painter.fillRect(0, 0, width, height, Draw::ThemeColors().buttonFace);
+    const int count = static_cast<int>(cells.size());
+    const DigFieldLayout layout = LayOutDigField(count, width, height);
+    if (count == 0 || layout.CellWidth <= 0 || layout.CellHeight <= 0) return;
+    const int size = DigFontSize(MeasureOn(painter.device()), layout.CellWidth, layout.CellHeight, widthSample);
+    painter.setFont(FieldFont(size, painter.device()));
+    painter.setBackgroundMode(Qt::TransparentMode);
+    const int textHeight = Draw::TextHeight(painter);
+    for (int p = 1; p <= count; ++p) {
+        const DigCell& cell = cells[static_cast<std::size_t>(p - 1)];
+        const QString text = QString::number(cell.Number);
+        painter.setPen(cell.Taken ? kTakenColor : kMissedColor);
+        Draw::TextOut(painter, layout.TextLeft(p, Draw::TextWidth(painter, text)), layout.TextTop(p, textHeight), text);
+    }
+}

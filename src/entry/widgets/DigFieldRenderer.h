@@ -1,0 +1,18 @@
+// Draws the quick entry window's number field on any painter: the numbers
+// of the page, row by row, each centred in its cell, green when taken and
+// red when not, on the button face, in the largest Arial that fits a cell.
+#pragma once
+
+#include "entry/QuickEntry.h"
+
+#include <string_view>
+#include <vector>
+
+class QPainter;
+
+// Team numbers are sized on the sample "OO", question numbers on "OOO".
+inline constexpr std::string_view kTeamSample = "OO";
+inline constexpr std::string_view kQuestionSample = "OOO";
+
+void DrawDigField(QPainter& painter, int width, int height, const std::vector<DigCell>& cells,
+                  std::string_view widthSample);
