@@ -14,6 +14,7 @@ void WindowToggle(benchmark::State& state) {
     TempDir folder;
     qputenv("VEMO_PROGRAM_DIR", QByteArray::fromStdString(folder.Path().string()));
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(folder.File("data")));
+    qputenv("XDG_STATE_HOME", QByteArray::fromStdString(folder.File("state")));
     ArgumentGame(state)->SaveToFile(folder.File("game.qgm"));
 
     StartupOptions options;
