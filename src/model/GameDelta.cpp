@@ -74,7 +74,7 @@ std::optional<GameDelta> GameDelta::Between(const TVemoData& before, const TGame
         for (int q = 0; q < was.MarkCount(); ++q)
             if (was.RawMark(q) != is.RawMark(q)) delta.FMarks.push_back({i, q, was.RawMark(q), is.RawMark(q)});
     }
-    if (!SameValues(valuesBefore, after.Values())) delta.FValues = ValuesChange{valuesBefore, after.Values()};
+    if (!SameValues(valuesBefore, after.Values())) delta.FValues = std::make_unique<ValuesChange>(ValuesChange{valuesBefore, after.Values()});
     return delta;
 }
 

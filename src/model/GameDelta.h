@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -52,7 +53,7 @@ private:
 
     std::vector<MarkChange> FMarks;
     std::vector<TeamChange> FTeams;
-    std::optional<ValuesChange> FValues;
+    std::unique_ptr<ValuesChange> FValues;  // rare, so kept apart
 };
 
 // What a whole game holds in memory, roughly: the measure the undo history
