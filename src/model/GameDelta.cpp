@@ -74,7 +74,13 @@ std::optional<GameDelta> GameDelta::Between(const TVemoData& before, const TGame
         for (int q = 0; q < was.MarkCount(); ++q)
             if (was.RawMark(q) != is.RawMark(q)) delta.FMarks.push_back({i, q, was.RawMark(q), is.RawMark(q)});
     }
-    if (!SameValues(valuesBefore, after.Values())) delta.FValues = std::make_unique<ValuesChange>(ValuesChange{valuesBefore, after.Values()});
+    delta.FViewBefore = {valuesBefore.FCurrentTour, valuesBefore.FCurrentGroup, valuesBefore.FLastQuestion};
+    delta.FViewAfter = {after.CurrentTour(), after.CurrentGroup(), after.LastQuestion()};
+    if (!SameValues(valuesBefore, after.Values()))
+        delta.FValues = std::make_unique<ValuesChange>(ValuesChange{valuesBefore, after.Values()});
+    // The history keeps it for long: no room to spare.
+    delta.FMarks.shrink_to_fit();
+    delta.FTeams.shrink_to_fit();
     return delta;
 }
 
@@ -82,7 +88,14 @@ void GameDelta::Apply(TVemoData& game, Side side) const {
     const bool before = side == Side::Before;
     for (const MarkChange& m : FMarks) game.TeamByIndex(m.team)->SetRawMark(m.question, before ? m.before : m.after);
     for (const TeamChange& t : FTeams) SetOwnValues(*game.TeamByIndex(t.team), before ? t.before : t.after);
-    if (FValues) game.RestoreValues(before ? FValues->before : FValues->after);
+    if (FValues) {
+        game.RestoreValues(before ? FValues->before : FValues->after);
+        return;
+    }
+    const View& view = before ? FViewBefore : FViewAfter;
+    game.SetCurrentTour(view.tour);
+    game.SetCurrentGroup(view.group);
+    game.StoreLastQuestion(view.lastQuestion);
 }
 
 std::size_t GameDelta::Bytes() const {

@@ -1,6 +1,7 @@
 // What one edit changed in a game whose teams, groups and questions stayed
 // where they were: the marks, the teams' own values and the game's values,
-// each before and after. The undo history keeps these instead of copies of
+// each before and after, and the tour and group the edit was made in, which
+// come back into view with an undo or a redo. The undo history keeps these instead of copies of
 // the whole game, so a toggled mark costs a few bytes however large the
 // game. The results of a count are not part of it: they follow the marks
 // with the next count.
@@ -47,6 +48,11 @@ private:
         TGameValues before;
         TGameValues after;
     };
+    struct View {
+        int tour;
+        int group;
+        int lastQuestion;
+    };
 
     void AddTeam(int index, const TTeamData& before, const TTeamData& after);
     void Apply(TVemoData& game, Side side) const;
@@ -54,6 +60,8 @@ private:
     std::vector<MarkChange> FMarks;
     std::vector<TeamChange> FTeams;
     std::unique_ptr<ValuesChange> FValues;  // rare, so kept apart
+    View FViewBefore{};
+    View FViewAfter{};
 };
 
 // What a whole game holds in memory, roughly: the measure the undo history

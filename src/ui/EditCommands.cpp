@@ -3,6 +3,7 @@
 #include "model/VemoData.h"
 #include "table/widgets/GameTable.h"
 #include "ui/MainParts.h"
+#include "ui/TFormMain.h"
 #include "ui/document/GameDocument.h"
 
 namespace {
@@ -42,6 +43,14 @@ void EditCommands::ActAllMinusExecute() { ApplyToCurrentQuestion(QStringLiteral(
 
 void EditCommands::ActInverseExecute() { ApplyToCurrentQuestion(QStringLiteral("Инверсия"), Toggled); }
 
-void EditCommands::ActUndoExecute() { FParts.document.Undo(); }
+// A step may bring back another tour or last question; EnterQ shows it, as
+// after a tour chosen.
+void EditCommands::ActUndoExecute() {
+    FParts.document.Undo();
+    FParts.form.SetLastQuestionShown(FParts.document.Game().LastQuestion());
+}
 
-void EditCommands::ActRedoExecute() { FParts.document.Redo(); }
+void EditCommands::ActRedoExecute() {
+    FParts.document.Redo();
+    FParts.form.SetLastQuestionShown(FParts.document.Game().LastQuestion());
+}

@@ -178,7 +178,8 @@ void TFormMain::closeEvent(QCloseEvent* event) {
         }
     }
     FTable->Clear();
-    if (!FOptions.embedding) FJournal->Discard();
+    // Only a run that kept the journal removes the file; another run's stays.
+    if (FShownOnce && !FOptions.embedding) FJournal->Discard();
     event->accept();
 }
 

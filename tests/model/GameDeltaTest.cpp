@@ -129,3 +129,26 @@ TEST(GameClone, CopiesEverythingWithoutCounting) {
     EXPECT_EQ(State(*copy), State(*game));
     EXPECT_EQ(copy->TeamByIndex(1)->Group(), copy->GroupByIndex(0));
 }
+
+TEST(GameDelta, UndoAndRedoShowTheTourAndGroupTheEditWasMadeIn) {
+    auto game = Sample();
+    game->SetCurrentTour(2);
+    game->SetCurrentGroup(1);
+    game->SetLastQuestion(2);
+    const auto recorded = game->Clone();
+    const TGameValues valuesBefore = game->Values();
+    game->ActiveTeam(0)->SetMark(2, 0);
+    const auto delta = GameDelta::Between(*recorded, valuesBefore, *game);
+    ASSERT_TRUE(delta);
+    game->SetCurrentTour(0);
+    game->SetCurrentGroup(0);
+    delta->Undo(*game);
+    EXPECT_EQ(game->CurrentTour(), 2);
+    EXPECT_EQ(game->CurrentGroup(), 1);
+    EXPECT_EQ(game->LastQuestion(), 2);
+    EXPECT_EQ(game->ActiveTeam(0)->Mark(2), 1);
+    game->SetCurrentTour(1);
+    delta->Redo(*game);
+    EXPECT_EQ(game->CurrentTour(), 2);
+    EXPECT_EQ(game->ActiveTeam(0)->Mark(2), 0);
+}

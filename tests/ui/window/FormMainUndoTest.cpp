@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 
@@ -115,6 +116,22 @@ TEST_F(FormMainUndoTest, AnOptionChangedSinceStaysWhenAStepIsUndone) {
     Action("ActUndo")->trigger();
     EXPECT_TRUE(Form().Game().SortByRating());
     EXPECT_EQ(State(), sortedByRating);
+}
+
+// A step is undone where it was made: its tour comes back into view, with
+// EnterQ showing that tour's last question.
+TEST_F(FormMainUndoTest, UndoShowsTheTourOfTheStep) {
+    OpenThreeTeams();
+    Choose(Box("ToursBox"), 2);
+    DoubleClickCell(6, 2);
+    Choose(Box("ToursBox"), 0);
+    auto* enterQ = Form().findChild<QSpinBox*>(QStringLiteral("EnterQ"));
+    ASSERT_EQ(enterQ->value(), 5);
+    Action("ActUndo")->trigger();
+    EXPECT_EQ(Box("ToursBox")->currentIndex(), 2);
+    EXPECT_EQ(Form().Game().CurrentTour(), 2);
+    EXPECT_EQ(enterQ->value(), 2);
+    EXPECT_EQ(enterQ->maximum(), 2);
 }
 
 TEST_F(FormMainUndoTest, TheCommandsNameTheirStepAndAreOffWithoutOne) {
