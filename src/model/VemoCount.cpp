@@ -180,8 +180,19 @@ void TVemoData::CountResult() {
     }
 }
 
+// After a count the positions are exactly 0..n-1, and each team goes
+// straight to its own; only stale positions need the sort.
 TeamArrayType TVemoData::TeamsInCountedOrder() const {
     TeamArrayType order = TeamsInView();
+    TeamArrayType placed(order.size(), nullptr);
+    const auto fits = [&placed](const TTeamData* team) {
+        return team->SortPos >= 0 && static_cast<std::size_t>(team->SortPos) < placed.size() &&
+               !placed[static_cast<std::size_t>(team->SortPos)];
+    };
+    std::size_t count = 0;
+    for (; count < order.size() && fits(order[count]); ++count)
+        placed[static_cast<std::size_t>(order[count]->SortPos)] = order[count];
+    if (count == order.size()) return placed;
     std::stable_sort(order.begin(), order.end(),
                      [](const TTeamData* a, const TTeamData* b) { return a->SortPos < b->SortPos; });
     return order;
