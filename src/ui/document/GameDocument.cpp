@@ -113,6 +113,7 @@ void GameDocument::SetSaved(const QString& fileName) {
 }
 
 void GameDocument::Record(const QString& description, Recount recount, std::shared_ptr<GameStep> step) {
+    step->Measure();
     FHistory.push(new GameUndoCommand(*this, std::move(step), description, recount));
     TrimHistory();
 }
@@ -143,6 +144,7 @@ void GameDocument::Revert(GameStep& step) {
         return;
     }
     std::swap(FGame, step.other);
+    step.Measure();
     TakeIn(*FGame);
     FRecorded = FGame->Clone();
 }
@@ -159,7 +161,7 @@ void GameDocument::Reapply(GameStep& step) {
 std::size_t GameDocument::HistoryBytes() const {
     std::size_t bytes = 0;
     for (int i = 0; i < FHistory.count(); ++i)
-        bytes += CommandAt(FHistory, i).Step()->Bytes();
+        bytes += CommandAt(FHistory, i).Step()->bytes;
     return bytes;
 }
 
@@ -170,9 +172,9 @@ std::size_t GameDocument::HistoryBytes() const {
 void GameDocument::TrimHistory() {
     const int count = FHistory.count();
     int first = count - 1;
-    std::size_t bytes = CommandAt(FHistory, first).Step()->Bytes();
+    std::size_t bytes = CommandAt(FHistory, first).Step()->bytes;
     while (first > 0) {
-        const std::size_t next = CommandAt(FHistory, first - 1).Step()->Bytes();
+        const std::size_t next = CommandAt(FHistory, first - 1).Step()->bytes;
         if (bytes + next > kHistoryBytes) break;
         bytes += next;
         --first;

@@ -14,8 +14,11 @@
 struct GameStep {
     std::optional<GameDelta> delta;
     std::unique_ptr<TVemoData> other;
+    // Measured when the step is made and after each swap, so that bounding
+    // the history after a click does not walk every kept game.
+    std::size_t bytes = 0;
 
-    std::size_t Bytes() const { return delta ? delta->Bytes() : HeldBytes(*other); }
+    void Measure() { bytes = delta ? delta->Bytes() : HeldBytes(*other); }
 };
 
 class GameUndoCommand : public QUndoCommand {
