@@ -24,13 +24,8 @@ bool DepositList::Remove(int row) {
     return true;
 }
 
-bool DepositList::WriteBack() const {
-    bool changed = false;
-    for (std::size_t i = 0; i < FTeams.size(); ++i) {
-        changed = changed || FTeams[i]->ScoreDeposit != FDeposits[i];
-        FTeams[i]->ScoreDeposit = FDeposits[i];
-    }
-    return changed;
+void DepositList::WriteBack() const {
+    for (std::size_t i = 0; i < FTeams.size(); ++i) FTeams[i]->ScoreDeposit = FDeposits[i];
 }
 
 std::string TeamWithTown(const TTeamData& team) { return team.Name + " (" + team.Town + ")"; }

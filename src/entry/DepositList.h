@@ -28,9 +28,8 @@ public:
     bool Add(int row);
     bool Remove(int row);
 
-    // Every shown team takes its working deposit; true when any deposit
-    // differs from what the team had.
-    bool WriteBack() const;
+    // Every shown team takes its working deposit.
+    void WriteBack() const;
 
 private:
     bool Valid(int row) const { return row >= 0 && row < Count(); }

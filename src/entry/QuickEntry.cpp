@@ -113,7 +113,6 @@ void QuickEntry::ApplyToPage(MarkAction action) {
         const uint8_t after = MarkAfter(action, mark);
         if ((after != 0) == (mark != 0)) return;
         team.SetMark(question - 1, after);
-        FChanged = true;
     };
     if (FQuestion < 1 || FQuestion > QuestionCount()) return;
     if (FPage == Page::OneQuestion) {
@@ -127,7 +126,6 @@ void QuickEntry::ApplyToPage(MarkAction action) {
 void QuickEntry::Invert(TTeamData& team, int question) {
     if (question < 1 || question > QuestionCount()) return;
     team.SetMark(question - 1, team.Mark(question - 1) ? 0 : 1);
-    FChanged = true;
 }
 
 std::vector<DigCell> QuickEntry::FieldCells() const {

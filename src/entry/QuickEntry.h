@@ -77,8 +77,6 @@ public:
     const TTeamData* PageTeam() const;
     // The shown team at 1-based position p of page 1, or none.
     const TTeamData* TeamAt(int position) const;
-    // True once any mark was changed.
-    bool Changed() const { return FChanged; }
 
 private:
     void Invert(TTeamData& team, int question);
@@ -88,7 +86,6 @@ private:
     Page FPage = Page::OneQuestion;
     int FQuestion = 0;
     int FTeam = 0;
-    bool FChanged = false;
 };
 
 // A team as the window names it: "Кот(Мо)", the name and the first two

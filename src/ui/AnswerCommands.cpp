@@ -9,6 +9,7 @@
 #include "ui/MainActions.h"
 #include "ui/MainParts.h"
 #include "ui/TFormMain.h"
+#include "ui/document/GameDocument.h"
 #include "ui/platform/Dialogs.h"
 
 #include <QFile>
@@ -42,23 +43,34 @@ std::unique_ptr<TVemoData> ReadOtherGame(const QString& path) {
 
 }  // namespace
 
+// The whole session, from opening the window to closing it, is one step of
+// the history; a session that changed no mark is none.
 void AnswerCommands::ActDigEnterExecute() {
     if (!FParts.form.HasTeams()) return;
-    TDigForm window(FParts.form.Game(), &FParts.form);
-    window.SetQuestionNumber(FParts.table.CurrentQuestion() + 1);
-    AppDialogs().Exec(window);
-    if (window.Changed()) FParts.form.GameChanged();
+    const int question = FParts.table.CurrentQuestion() + 1;
+    FParts.document.Edit(QStringLiteral("Цифровой ввод"), [&](TVemoData& game) {
+        TDigForm window(game, &FParts.form);
+        window.SetQuestionNumber(question);
+        AppDialogs().Exec(window);
+    });
 }
 
-// Deposits entered while they are not counted change no result: the game
-// is not marked modified for them.
+// Deposits are kept in the game file, so a change of them is a change of
+// the game whether or not they are counted: otherwise the program would
+// close without asking to save them. Only counted deposits change results.
 void AnswerCommands::ActDepositExecute() {
-    TFormDepos window(FParts.form.Game(), &FParts.form);
-    if (AppDialogs().Exec(window) != QDialog::Accepted || !window.DepositsChanged()) return;
-    if (FParts.actions.Checked(ActionId::ActDeposEnable)) FParts.form.GameChanged();
+    const bool counted = FParts.actions.Checked(ActionId::ActDeposEnable);
+    FParts.document.Edit(
+        QStringLiteral("Очковый залог"),
+        [&](TVemoData& game) {
+            TFormDepos window(game, &FParts.form);
+            AppDialogs().Exec(window);
+        },
+        counted ? GameDocument::Recount::IfAutomatic : GameDocument::Recount::Never);
 }
 
-// A joined game is a change like any other: the scorer is asked to save it.
+// A joined game is counted whatever the counting option says, and is a
+// change like any other: the scorer is asked to save it.
 void AnswerCommands::ActMixExecute() {
     const QString path = FParts.files.AskOpenPath(kMergeTitle);
     if (path.isEmpty()) return;
@@ -67,12 +79,15 @@ void AnswerCommands::ActMixExecute() {
         AppDialogs().ErrorBox(QStringLiteral("Ошибка открытия файла.\rОбъединение невозможно"), QStringLiteral("Ошибка"));
         return;
     }
-    TVemoData& game = FParts.form.Game();
-    if (const MergeRefusal refusal = CheckMerge(game, *other); refusal != MergeRefusal::None) {
+    if (const MergeRefusal refusal = CheckMerge(FParts.document.Game(), *other); refusal != MergeRefusal::None) {
         AppDialogs().ErrorBox(RefusalText(refusal), QStringLiteral("Ошибка"));
         return;
     }
-    MergeGame(game, *other);
-    game.CountResult();
-    FParts.form.GameChanged();
+    FParts.document.Edit(
+        QStringLiteral("Присоединение игры"),
+        [&](TVemoData& game) {
+            MergeGame(game, *other);
+            game.CountResult();
+        },
+        GameDocument::Recount::Never);
 }

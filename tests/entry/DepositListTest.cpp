@@ -23,13 +23,13 @@ TEST(DepositListTest, StepsStayWithinWhatTheFileHolds) {
     EXPECT_EQ(game->TeamByNumber(1)->ScoreDeposit, DepositList::kMaxDeposit - 1);
 }
 
-TEST(DepositListTest, WriteBackTellsWhetherAnyDepositChanged) {
+TEST(DepositListTest, OnlyWriteBackChangesTheTeams) {
     auto game = MakeGame({3}, {"---", "---"});
     DepositList list(*game);
-    EXPECT_FALSE(list.WriteBack());
     list.Add(1);
     list.Add(1);
-    EXPECT_TRUE(list.WriteBack());
+    EXPECT_EQ(game->TeamByNumber(2)->ScoreDeposit, 0);
+    list.WriteBack();
     EXPECT_EQ(game->TeamByNumber(2)->ScoreDeposit, 2);
     EXPECT_EQ(game->TeamByNumber(1)->ScoreDeposit, 0);
 }

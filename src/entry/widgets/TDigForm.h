@@ -23,8 +23,6 @@ public:
 
     // The question to start at (1-based, in the current tour; 0: the first).
     void SetQuestionNumber(int number) { FEntry.SetQuestionNumber(number); }
-    // True once any mark of the game was changed here.
-    bool Changed() const { return FEntry.Changed(); }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -108,7 +108,7 @@ void TFormDepos::RemoveButtonClick() {
 }
 
 void TFormDepos::OKButtonClick() {
-    FChanged = FDeposits.WriteBack();
+    FDeposits.WriteBack();
     accept();
 }
 

@@ -16,9 +16,6 @@ class TFormDepos : public ProgramDialog {
 public:
     explicit TFormDepos(TVemoData& game, QWidget* parent = nullptr);
 
-    // After "Готово": true when some team's deposit is now another.
-    bool DepositsChanged() const { return FChanged; }
-
 protected:
     // The columns keep their shares of the grid's width.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,7 +30,6 @@ private:
     void SizeColumns();
 
     DepositList FDeposits;
-    bool FChanged = false;
     QTableWidget* Table;
     QToolButton* AddButton;
     QToolButton* RemoveButton;

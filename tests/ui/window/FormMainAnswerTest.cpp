@@ -5,6 +5,7 @@
 #include "FormMainFixture.h"
 
 #include "base/TransCodes.h"
+#include "model/GameJson.h"
 #include "model/VemoData.h"
 #include "support/GameBuilder.h"
 #include "support/GameDump.h"
@@ -60,6 +61,7 @@ protected:
 
 TEST_F(FormMainAnswerTest, QuickEntryStartsAtTheCurrentColumnAndIsOneChange) {
     OpenGame(*ThreeTeamGame());
+    const std::string saved = FullGameDump(Form().Game());
     ClickCell(7, 2);  // the second question
     FDialogs.windows.enqueue([](QDialog& window) {
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Цифровой ввод"));
@@ -79,6 +81,14 @@ TEST_F(FormMainAnswerTest, QuickEntryStartsAtTheCurrentColumnAndIsOneChange) {
     EXPECT_TRUE(Action("ActSaveFile")->isEnabled());
     // Counted: T2 now has two answers.
     EXPECT_EQ(Form().Game().TeamByNumber(2)->Score, 2);
+    // The whole session is one step.
+    EXPECT_EQ(Action("ActUndo")->text(), QStringLiteral("Отменить: Цифровой ввод"));
+    Action("ActUndo")->trigger();
+    EXPECT_EQ(FullGameDump(Form().Game()), saved);
+    EXPECT_FALSE(Action("ActSaveFile")->isEnabled());
+    Action("ActRedo")->trigger();
+    EXPECT_EQ(Form().Game().TeamByNumber(2)->Mark(1), 1);
+    EXPECT_EQ(Form().Game().TeamByNumber(3)->Mark(1), 0);
 }
 
 TEST_F(FormMainAnswerTest, QuickEntryWithoutAChangeLeavesTheGameAsSaved) {
@@ -86,6 +96,7 @@ TEST_F(FormMainAnswerTest, QuickEntryWithoutAChangeLeavesTheGameAsSaved) {
     FDialogs.windows.enqueue([](QDialog& window) { window.close(); });
     Action("ActDigEnter")->trigger();
     EXPECT_FALSE(Action("ActSaveFile")->isEnabled());
+    EXPECT_FALSE(Action("ActUndo")->isEnabled());
 }
 
 TEST_F(FormMainAnswerTest, DepositsCountedMakeTheScoreOfSevenTakenMinusThree) {
@@ -106,9 +117,16 @@ TEST_F(FormMainAnswerTest, DepositsCountedMakeTheScoreOfSevenTakenMinusThree) {
     EXPECT_EQ(cat.Score, -3);
     EXPECT_EQ(cat.TotalTaken, 7);
     EXPECT_TRUE(Action("ActSaveFile")->isEnabled());
+    EXPECT_EQ(Action("ActUndo")->text(), QStringLiteral("Отменить: Очковый залог"));
+    Action("ActUndo")->trigger();
+    EXPECT_EQ(Form().Game().TeamByNumber(1)->ScoreDeposit, 0);
+    EXPECT_EQ(Form().Game().TeamByNumber(1)->Score, 7);
+    EXPECT_FALSE(Action("ActSaveFile")->isEnabled());
+    EXPECT_FALSE(Action("ActUndo")->isEnabled());
 }
 
-TEST_F(FormMainAnswerTest, DepositsNotCountedDoNotMarkTheGameModified) {
+// The file keeps the deposits: counted or not, they are not lost at closing.
+TEST_F(FormMainAnswerTest, DepositsNotCountedChangeNoScoreButAreSaved) {
     OpenGame(*HallGame("Кот", "Москва"));
     if (Action("ActDeposEnable")->isChecked()) Action("ActDeposEnable")->trigger();
     FDialogs.windows.enqueue([](QDialog& window) {
@@ -118,19 +136,42 @@ TEST_F(FormMainAnswerTest, DepositsNotCountedDoNotMarkTheGameModified) {
     Action("ActDeposit")->trigger();
     EXPECT_EQ(Form().Game().TeamByNumber(1)->ScoreDeposit, 2);
     EXPECT_EQ(Form().Game().TeamByNumber(1)->Score, 7);
+    EXPECT_TRUE(Action("ActSaveFile")->isEnabled());
+    Action("ActUndo")->trigger();
+    EXPECT_EQ(Form().Game().TeamByNumber(1)->ScoreDeposit, 0);
     EXPECT_FALSE(Action("ActSaveFile")->isEnabled());
 }
 
-TEST_F(FormMainAnswerTest, DepositsCancelledChangeNothing) {
+// Cancelled, closed, or ready with every deposit as it was: no step.
+TEST_F(FormMainAnswerTest, DepositsLeftAsTheyWereChangeNothing) {
     OpenGame(*HallGame("Кот", "Москва"));
     const std::string before = FullGameDump(Form().Game());
-    FDialogs.windows.enqueue([](QDialog& window) {
-        PressIn(window, "AddButton", 3);
-        PressIn(window, "CancelButton");
-    });
-    Action("ActDeposit")->trigger();
-    EXPECT_EQ(FullGameDump(Form().Game()), before);
-    EXPECT_FALSE(Action("ActSaveFile")->isEnabled());
+    const struct {
+        const char* name;
+        int adds;
+        int removes;
+        const char* button;  // none: the window is closed by Escape
+    } cases[] = {
+        {"cancelled", 3, 0, "CancelButton"},
+        {"closed", 3, 0, nullptr},
+        {"ready unchanged", 0, 0, "OKButton"},
+        {"ready added and removed", 2, 2, "OKButton"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FDialogs.windows.enqueue([&c](QDialog& window) {
+            PressIn(window, "AddButton", c.adds);
+            PressIn(window, "RemoveButton", c.removes);
+            if (c.button)
+                PressIn(window, c.button);
+            else
+                QTest::keyClick(&window, Qt::Key_Escape);
+        });
+        Action("ActDeposit")->trigger();
+        EXPECT_EQ(FullGameDump(Form().Game()), before);
+        EXPECT_FALSE(Action("ActSaveFile")->isEnabled());
+        EXPECT_FALSE(Action("ActUndo")->isEnabled());
+    }
 }
 
 TEST_F(FormMainAnswerTest, EveryRefusalLeavesTheOpenGameAsItWas) {
@@ -169,6 +210,7 @@ TEST_F(FormMainAnswerTest, AnotherHallJoinsTheTable) {
     auto open = HallGame("Кот", "Москва");
     open->SetGameName("A");
     OpenGame(*open);
+    const std::string saved = GameToJson(Form().Game());
     auto other = HallGame("Кот", "Тверь");  // the same name from another town
     other->SetGameName("B");
     other->TeamByNumber(2)->Name = "T2b";
@@ -200,6 +242,11 @@ TEST_F(FormMainAnswerTest, AnotherHallJoinsTheTable) {
     EXPECT_EQ(TeamOrder().size(), 4);
     EXPECT_TRUE(Action("ActSaveFile")->isEnabled());
     EXPECT_TRUE(Form().windowTitle().contains(QStringLiteral("A / B")));
+    EXPECT_EQ(Action("ActUndo")->text(), QStringLiteral("Отменить: Присоединение игры"));
+    Action("ActUndo")->trigger();
+    EXPECT_EQ(GameToJson(Form().Game()), saved);
+    EXPECT_EQ(TeamOrder().size(), 2);
+    EXPECT_FALSE(Action("ActSaveFile")->isEnabled());
 }
 
 TEST_F(FormMainAnswerTest, CancelledJoinChangesNothing) {
@@ -208,4 +255,5 @@ TEST_F(FormMainAnswerTest, CancelledJoinChangesNothing) {
     Mix(QString());
     EXPECT_EQ(FullGameDump(Form().Game()), before);
     EXPECT_FALSE(Action("ActSaveFile")->isEnabled());
+    EXPECT_FALSE(Action("ActUndo")->isEnabled());
 }
