@@ -42,3 +42,8 @@ int DigFontSize(const TextMeasure& measure, int cellWidth, int cellHeight, std::
     while (size < kSizeBound && fits(size)) ++size;
     return std::max(size - 1, 1);
 }
+
+std::string DigWidthSample(std::string_view minimum, int largest) {
+    const std::size_t digits = std::to_string(std::max(largest, 0)).size();
+    return std::string(std::max(minimum.size(), digits), 'O');
+}

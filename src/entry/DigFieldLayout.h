@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 struct DigFieldLayout {
@@ -46,3 +47,8 @@ using TextMeasure = std::function<TextExtent(int size, std::string_view text)>;
 // below 40 pixels: the size grows from 0 while all three hold, then steps
 // back by one; never below 1.
 int DigFontSize(const TextMeasure& measure, int cellWidth, int cellHeight, std::string_view widthSample);
+
+// The width sample for numbers up to `largest`: `minimum`, or one "O" per
+// digit of `largest` when that is longer. Sized on "OO" alone, the
+// three-digit numbers of a big hall run into each other.
+std::string DigWidthSample(std::string_view minimum, int largest);

@@ -89,4 +89,17 @@ TEST(DigFieldLayoutTest, FontSizeSearchEndsForAMeasureThatNeverGrows) {
     EXPECT_GT(DigFontSize(flat, 50, 50, "OO"), 1);
 }
 
+TEST(DigFieldLayoutTest, WidthSampleGrowsWithTheLongestNumber) {
+    const struct {
+        std::string_view minimum;
+        int largest;
+        const char* sample;
+    } cases[] = {
+        {"OO", 0, "OO"},     {"OO", 9, "OO"},       {"OO", 99, "OO"},  {"OO", 100, "OOO"},
+        {"OO", 999, "OOO"},  {"OO", 5000, "OOOO"},  {"OOO", 36, "OOO"}, {"OOO", 1000, "OOOO"},
+        {"OO", -5, "OO"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DigWidthSample(c.minimum, c.largest), c.sample) << c.minimum << " " << c.largest;
+}
+
 }  // namespace

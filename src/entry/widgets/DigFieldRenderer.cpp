@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 const QString kFace = QStringLiteral("Arial");
@@ -30,7 +32,10 @@ void DrawDigField(QPainter& painter, int width, int height, const std::vector<Di
     const int count = static_cast<int>(cells.size());
     const DigFieldLayout layout = LayOutDigField(count, width, height);
     if (count == 0 || layout.CellWidth <= 0 || layout.CellHeight <= 0) return;
-    const int size = DigFontSize(MeasureOn(painter.device()), layout.CellWidth, layout.CellHeight, widthSample);
+    const auto widest = std::max_element(cells.begin(), cells.end(),
+                                         [](const DigCell& a, const DigCell& b) { return a.Number < b.Number; });
+    const std::string sample = DigWidthSample(widthSample, widest->Number);
+    const int size = DigFontSize(MeasureOn(painter.device()), layout.CellWidth, layout.CellHeight, sample);
     painter.setFont(FieldFont(size, painter.device()));
     painter.setBackgroundMode(Qt::TransparentMode);
     const int textHeight = Draw::TextHeight(painter);

@@ -10,7 +10,8 @@
 
 class QPainter;
 
-// Team numbers are sized on the sample "OO", question numbers on "OOO".
+// Team numbers are sized on the sample "OO", question numbers on "OOO";
+// numbers of more digits widen the sample to their length.
 inline constexpr std::string_view kTeamSample = "OO";
 inline constexpr std::string_view kQuestionSample = "OOO";
 

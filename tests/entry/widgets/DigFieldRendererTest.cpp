@@ -108,6 +108,28 @@ TEST_F(DigFieldRendererTest, TheLargestFontThatFitsTheCells) {
     EXPECT_LE(small.box.height(), 17);
 }
 
+// The three-digit numbers of a big hall keep off the borders of their
+// cells, on the field a full-HD screen gives the window and a small one.
+TEST_F(DigFieldRendererTest, LongNumbersStayApart) {
+    const struct {
+        int count, width, height;
+    } cases[] = {{500, 1190, 630}, {300, 529, 301}, {999, 1190, 630}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.count);
+        std::vector<DigCell> cells;
+        for (int n = 1; n <= c.count; ++n) cells.push_back({n, false});
+        const QImage image = Drawn(c.width, c.height, cells, kTeamSample);
+        const DigFieldLayout layout = LayOutDigField(c.count, c.width, c.height);
+        const int lastFullRow = c.count / layout.Columns - 1;
+        const int top = lastFullRow * layout.CellHeight;
+        EXPECT_GT(InkOf(image, QRect(0, top, c.width, layout.CellHeight), kRed).pixels, 10 * layout.Columns);
+        for (int column = 1; column < layout.Columns; ++column) {
+            const QRect border(column * layout.CellWidth, top, 1, layout.CellHeight);
+            EXPECT_EQ(InkOf(image, border, kRed).pixels, 0) << "between columns " << column << " and " << column + 1;
+        }
+    }
+}
+
 TEST_F(DigFieldRendererTest, AnEmptyFieldIsTheButtonFace) {
     const QImage image = Drawn(100, 50, {}, kQuestionSample);
     EXPECT_EQ(image.pixelColor(0, 0), Draw::ThemeColors().buttonFace);
