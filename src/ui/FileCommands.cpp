@@ -2,6 +2,7 @@
 
 #include "base/Errors.h"
 #include "model/VemoData.h"
+#include "ui/EntryCommands.h"
 #include "ui/GameFiles.h"
 #include "ui/MainActions.h"
 #include "ui/MainParts.h"
@@ -67,10 +68,13 @@ bool FileCommands::LoadGame(const QString& path) {
     return true;
 }
 
+// An empty game goes straight to the registration.
 void FileCommands::ActNewExecute() {
-    if (!FParts.form.HasTeams()) return;
-    if (!SaveChangesPrompt()) return;
-    ShowEmptyGame();
+    if (FParts.form.HasTeams()) {
+        if (!SaveChangesPrompt()) return;
+        ShowEmptyGame();
+    }
+    EntryCommands(FParts).ActRegisterExecute();
 }
 
 void FileCommands::ActOpenFileExecute() {

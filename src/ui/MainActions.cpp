@@ -73,7 +73,7 @@ const ActionRow kActionTable[] = {
     {ActionId::ActOutScore, "ActOutScore", "Очки команды", nullptr, {}, kCheck, kOn, nullptr, Run<&ViewCommands::ActOutExecute>},
     {ActionId::ActOutSumRating, "ActOutSumRating", "Рейтинг команды", nullptr, {}, kCheck, kOn, nullptr, Run<&ViewCommands::ActOutExecute>},
     {ActionId::ActGraphTable, "ActGraphTable", "Включить графику", nullptr, {}, kCheck, kOn, nullptr, Run<&ViewCommands::ActGraphTableExecute>},
-    {ActionId::ActRegister, "ActRegister", "Регистрация команд", "", Ctrl(Qt::Key_R), kPlain, kOn, "register", nullptr},
+    {ActionId::ActRegister, "ActRegister", "Регистрация команд", "", Ctrl(Qt::Key_R), kPlain, kOn, "register", Run<&EntryCommands::ActRegisterExecute>},
     {ActionId::ActDigEnter, "ActDigEnter", "Цифровой ввод", nullptr, Ctrl(Qt::Key_D), kPlain, kOff, "digenter", nullptr},
     {ActionId::ActAllPlus, "ActAllPlus", "\"Взяли все\"", nullptr, {}, kPlain, kOff, "allplus", Run<&EditCommands::ActAllPlusExecute>},
     {ActionId::ActAllMinus, "ActAllMinus", "\"Гроб\"", nullptr, {}, kPlain, kOff, "allminus", Run<&EditCommands::ActAllMinusExecute>},

@@ -6,13 +6,15 @@
 #include "ui/CommandGroups.h"
 #include "ui/CountCommands.h"
 #include "ui/EditCommands.h"
+#include "ui/EntryCommands.h"
 #include "ui/FileCommands.h"
 #include "ui/ProgramCommands.h"
 #include "ui/TimerCommands.h"
 #include "ui/ViewCommands.h"
 
 class MainCommands
-    : public CommandGroups<FileCommands, ViewCommands, CountCommands, EditCommands, TimerCommands, ProgramCommands> {
+    : public CommandGroups<FileCommands, ViewCommands, CountCommands, EditCommands, EntryCommands, TimerCommands,
+                           ProgramCommands> {
 public:
     using CommandGroups::CommandGroups;
 };
