@@ -69,6 +69,9 @@ void ListEditor::BuildTable() {
     header->setFixedHeight(kSectionHeight);
     header->setMinimumSectionSize(1);
     FTable->viewport()->installEventFilter(this);
+    // The first cell is current from the start, as in a new grid, without
+    // being reported: nothing is selected until the user chooses a cell.
+    FTable->setCurrentIndex(FModel->index(0, 0));
 
     connect(FTable->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
         if (current.isValid()) emit CellSelected(current.column(), current.row() + 1);
@@ -80,7 +83,9 @@ void ListEditor::BuildTable() {
 }
 
 bool ListEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == FTable->viewport() && event->type() == QEvent::Resize) {
+    // A grid laid out while hidden gets its last size without a resize event.
+    const bool sized = event->type() == QEvent::Resize || event->type() == QEvent::Show;
+    if (watched == FTable->viewport() && sized) {
         ApplyColumnWidths();
         if (FEdit->isVisible()) PlaceOver(*FEdit, FEdited);
         if (FChoice->isVisible()) PlaceOver(*FChoice, FEdited);

@@ -63,10 +63,21 @@ void TDForm::ShowField(QLineEdit& field) {
     if (!FProperties.Hint.isEmpty()) field.setToolTip(FProperties.Hint);
     if (FProperties.MaxLength > 0) field.setMaxLength(FProperties.MaxLength);
     field.setText(InCase(FProperties.Text, FProperties.CharCase));
-    if (FProperties.Selected) field.selectAll();
-    else field.deselect();
+    SelectStartingText(field);
     FollowCharCase(field);
     field.setFocus();
+}
+
+void TDForm::SelectStartingText(QLineEdit& field) const {
+    if (FProperties.Selected)
+        field.selectAll();
+    else
+        field.setCursorPosition(static_cast<int>(field.text().size()));
+}
+
+void TDForm::setVisible(bool visible) {
+    ProgramDialog::setVisible(visible);
+    if (visible) SelectStartingText(*FieldInUse());
 }
 
 // What is typed turns into the chosen case at once, the cursor staying put.

@@ -19,10 +19,14 @@ public:
 
     void accept() override;
     void reject() override;
+    // A dialog selects its first field's text when it appears; the
+    // starting text stays selected only when asked.
+    void setVisible(bool visible) override;
 
 private:
     QLineEdit* MakeField(const char* name);
     void ShowField(QLineEdit& field);
+    void SelectStartingText(QLineEdit& field) const;
     void FollowCharCase(QLineEdit& field);
     QLineEdit* FieldInUse() const;
 

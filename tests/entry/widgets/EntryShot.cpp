@@ -8,8 +8,8 @@
 #include "entry/widgets/TFormGroups.h"
 #include "entry/widgets/TFormReg.h"
 #include "entry/widgets/TFormTours.h"
-#include "../EntryGames.h"
-#include "EntryWindows.h"
+#include "entry/EntryGames.h"
+#include "entry/widgets/EntryWindows.h"
 
 #include <QApplication>
 #include <QLineEdit>

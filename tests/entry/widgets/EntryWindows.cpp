@@ -1,4 +1,4 @@
-#include "EntryWindows.h"
+#include "entry/widgets/EntryWindows.h"
 
 #include "support/TestApplication.h"
 

@@ -46,6 +46,7 @@ TEST_F(FormMainTest, TeamsWithoutQuestionsStayUsable) {
     Action("ActAllPlus")->trigger();
     EXPECT_TRUE(Action("ActSaveFile")->isEnabled());
     FDialogs.answers.enqueue(Dialogs::Answer::No);
+    CancelRegistration();
     Action("ActNew")->trigger();
     EXPECT_EQ(Form().Game().TeamCount(), 0);
 }
