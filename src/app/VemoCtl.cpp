@@ -1,10 +1,15 @@
 // vemoctl: the game files from the command line, for scripts that publish
-// or check results. Texts on stdout are UTF-8 with LF line ends.
+// or check results. Texts on stdout are UTF-8 with LF line ends; reports,
+// workbooks and PDF files are written as the program writes them.
+#include "app/VemoCtlPdf.h"
 #include "base/Errors.h"
 #include "base/FileIO.h"
-#include "model/GameJson.h"
 #include "base/TransCodes.h"
+#include "model/GameJson.h"
 #include "model/VemoData.h"
+#include "output/TextReport.h"
+#include "output/WorkbookLayout.h"
+#include "output/WorkbookWriter.h"
 
 #include <iostream>
 #include <map>
@@ -50,24 +55,49 @@ bool Switch(const std::string& option, const std::string& text, const char* on, 
     Usage("значение " + option + " должно быть " + on + " или " + off + ": " + text);
 }
 
-struct StandingsRequest {
+// What the commands take besides the game file.
+struct Request {
     CountOptions count;
     std::map<std::string, int> view;  // "--tour", "--group", "--last"
+    int type = -1;
+    std::string output;
+    bool landscape = false;
 };
 
-StandingsRequest ParseStandings(const std::vector<std::string>& args) {
-    StandingsRequest request;
-    for (std::size_t i = 0; i < args.size(); i += 2) {
+struct Accepted {
+    bool sortByRating = false;
+    bool output = false;     // --type and -o
+    bool landscape = false;
+};
+
+int InfoTypeNumber(const std::string& text) {
+    const int type = Number("--type", text);
+    if (type > static_cast<int>(InfoType::QuestionRatings)) Usage("тип информации должен быть от 0 до 3: " + text);
+    return type;
+}
+
+Request ParseOptions(const std::vector<std::string>& args, const Accepted& accepted) {
+    Request request;
+    for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
+        if (accepted.landscape && option == "--landscape") {
+            request.landscape = true;
+            continue;
+        }
         if (i + 1 >= args.size()) Usage("нет значения у " + option);
-        const std::string& value = args[i + 1];
+        const std::string& value = args[++i];
         if (option == "--tour" || option == "--group" || option == "--last") request.view[option] = Number(option, value);
         else if (option == "--rating") request.count.RatingPlusOne = Switch(option, value, "plus-one", "zero");
         else if (option == "--hirating") request.count.HiRating = Switch(option, value, "on", "off");
-        else if (option == "--sort-by-rating") request.count.SortByRating = Switch(option, value, "on", "off");
+        else if (accepted.sortByRating && option == "--sort-by-rating")
+            request.count.SortByRating = Switch(option, value, "on", "off");
         else if (option == "--deposit") request.count.DepositScore = Switch(option, value, "on", "off");
+        else if (accepted.output && option == "--type") request.type = InfoTypeNumber(value);
+        else if (accepted.output && option == "-o") request.output = value;
         else Usage("неизвестный параметр: " + option);
     }
+    if (accepted.output && request.type < 0) Usage("нужен тип информации: --type 0..3");
+    if (accepted.output && request.output.empty()) Usage("нужен файл отчета: -o ФАЙЛ");
     return request;
 }
 
@@ -91,17 +121,58 @@ void PrintStandings(TVemoData& game) {
     }
 }
 
+enum class OutputKind { Report, Workbook, Pdf };
+
+bool WriteOutput(OutputKind kind, const ReportData& data, const Request& request) {
+    switch (kind) {
+        case OutputKind::Report: return WriteTextReport(data, request.output);
+        case OutputKind::Workbook: return WriteWorkbook(BuildWorkbookLayout(data), request.output);
+        case OutputKind::Pdf: break;
+    }
+    const auto orientation = request.landscape ? PageOrientation::Landscape : PageOrientation::Portrait;
+    try {
+        return WritePdfReport(data, orientation, request.output);
+    } catch (const PdfUnavailable&) {
+        throw CtlError{kExitUsage, "этот vemoctl собран без окон и не рисует PDF"};
+    }
+}
+
+void Output(OutputKind kind, const std::string& gamePath, const std::vector<std::string>& args) {
+    const Request request = ParseOptions(args, {.output = true, .landscape = kind == OutputKind::Pdf});
+    // The program counts by places before a report, sorting by rating off.
+    CountOptions count = request.count;
+    count.SortByRating = false;
+    auto game = LoadGame(gamePath, count);
+    ApplyView(*game, request.view);
+    game->CountResult();
+    const ReportData data = GameReportData(*game, static_cast<InfoType>(request.type),
+                                           request.count.RatingPlusOne ? RatingType::PlusOne : RatingType::Zero);
+    bool written = false;
+    try {
+        written = WriteOutput(kind, data, request);
+    } catch (const Exception& e) {
+        throw CtlError{kExitFileError,
+                       "ошибка записи: " + request.output + ": " + TransCodes::AnsiToUtf8(e.what())};
+    }
+    if (!written) throw CtlError{kExitFileError, "не удалось создать файл: " + request.output};
+}
+
+const std::map<std::string, OutputKind> kOutputs = {
+    {"report", OutputKind::Report}, {"xlsx", OutputKind::Workbook}, {"pdf", OutputKind::Pdf}};
+
 int Run(const std::vector<std::string>& args) {
-    if (args.size() < 2) Usage("нужны команда (dump, standings или convert) и игровой файл");
+    if (args.size() < 2) Usage("нужны команда (dump, standings, convert, report, xlsx или pdf) и игровой файл");
     const std::string& command = args[0];
     const std::vector<std::string> rest(args.begin() + 2, args.end());
     if (command == "dump" && rest.empty()) {
         std::cout << GameToJson(*LoadGame(args[1], {})) << '\n';
     } else if (command == "standings") {
-        const StandingsRequest request = ParseStandings(rest);
+        const Request request = ParseOptions(rest, {.sortByRating = true});
         auto game = LoadGame(args[1], request.count);
         ApplyView(*game, request.view);
         PrintStandings(*game);
+    } else if (auto output = kOutputs.find(command); output != kOutputs.end()) {
+        Output(output->second, args[1], rest);
     } else if (command == "convert" && rest.size() == 1) {
         auto game = LoadGame(args[1], {});
         bool saved = false;

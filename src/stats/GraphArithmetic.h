@@ -19,5 +19,13 @@ struct DigitExtents {
 // (40 / 8 = 5) are labelled every 5, 12 questions (12 / 8 = 1) every one.
 int LabelStep(int start);
 
+// The size of each of `count` cells sharing `room` pixels: the whole pixels
+// each gets, at most `largest`. Below one pixel it is the exact fraction,
+// so that more ratings or places than pixels still spread over the picture
+// (and their labels stay apart) instead of falling onto one line.
+double CellSize(int room, int count, int largest);
+// Where cell i starts, counted from the grid's edge.
+inline int CellOffset(int i, double size) { return RoundHalfEven(i * size); }
+
 // The values from `first` to `last` that are multiples of `step`.
 std::vector<int> LabelledValues(int first, int last, int step);

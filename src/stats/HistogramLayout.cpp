@@ -1,7 +1,5 @@
 #include "stats/HistogramLayout.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr int kMaxCell = 30;
@@ -13,8 +11,8 @@ std::optional<HistogramLayout> LayOutHistogram(int width, int height, const Digi
     HistogramLayout layout{};
     layout.Columns = teams + 1;
     layout.Top = top;
-    layout.ColumnWidth = std::min((width - 4 * font.ZeroWidth) / layout.Columns, kMaxCell);
-    layout.RowHeight = std::min((height - 6 * font.ZeroHeight) / top, kMaxCell);
+    layout.ColumnWidth = CellSize(width - 4 * font.ZeroWidth, layout.Columns, kMaxCell);
+    layout.RowHeight = CellSize(height - 6 * font.ZeroHeight, top, kMaxCell);
     layout.X0 = RoundHalfEven((width - layout.Columns * layout.ColumnWidth) * 0.5);
     layout.Y0 = RoundHalfEven((height - layout.RowHeight * top) * 0.5);
     layout.ValueStep = LabelStep(top / 8);

@@ -9,17 +9,18 @@
 
 #include <optional>
 
-struct PixelRect {
+// A bar's corners; Right and Bottom lie just outside it.
+struct BarRect {
     int Left;
     int Top;
     int Right;
     int Bottom;
-    bool operator==(const PixelRect&) const = default;
+    bool operator==(const BarRect&) const = default;
 };
 
 struct HistogramLayout {
-    int ColumnWidth;  // cw
-    int RowHeight;    // rh
+    double ColumnWidth;  // cw, whole pixels unless below one (CellSize)
+    double RowHeight;    // rh, likewise
     int X0;           // the grid's left edge
     int Y0;           // the grid's top edge
     int Columns;      // rating values, n + 1
@@ -28,15 +29,15 @@ struct HistogramLayout {
     int RatingStep;   // rating values labelled: multiples of it; value v is column v - RatingRange::Lowest
 
     // Vertical grid lines i = 0 to Columns, from Y0 to GridBottom().
-    int ColumnX(int i) const { return X0 + i * ColumnWidth; }
-    int GridBottom() const { return Y0 + Top * RowHeight; }
+    int ColumnX(int i) const { return X0 + CellOffset(i, ColumnWidth); }
+    int GridBottom() const { return CountY(0); }
     // Horizontal grid lines for counts 0 to Top, from X0 to HorizontalLineEnd();
     // a count's label is centred on its line.
-    int CountY(int count) const { return Y0 + (Top - count) * RowHeight; }
-    int HorizontalLineEnd() const { return X0 + Columns * ColumnWidth + 1; }
+    int CountY(int count) const { return Y0 + CellOffset(Top - count, RowHeight); }
+    int HorizontalLineEnd() const { return ColumnX(Columns) + 1; }
     // The bar of the k-th rating value (from 0) with `count` questions;
     // drawn as a shadow, then moved one pixel left and up.
-    PixelRect Bar(int k, int count) const { return {ColumnX(k), CountY(count), ColumnX(k + 1), GridBottom()}; }
+    BarRect Bar(int k, int count) const { return {ColumnX(k), CountY(count), ColumnX(k + 1), GridBottom()}; }
 };
 
 // None when there is no question to show (top is 0): nothing is drawn and

@@ -11,8 +11,8 @@
 #include <optional>
 
 struct PlaceGraphLayout {
-    int ColumnWidth;    // cw
-    int RowHeight;      // rh
+    double ColumnWidth;  // cw, whole pixels unless below one (CellSize)
+    double RowHeight;    // rh, likewise
     int X0;             // x of question 1
     int Y0;             // y of place 1
     int Questions;      // Q
@@ -22,11 +22,19 @@ struct PlaceGraphLayout {
     int CaptionX;       // left of the vertical caption's characters
     int CaptionTop;     // top of its first character; each next one a "0" height lower
 
-    int X(int question) const { return X0 + (question - 1) * ColumnWidth; }
-    int Y(int place) const { return Y0 + (place - 1) * RowHeight; }
+    int X(int question) const { return X0 + CellOffset(question - 1, ColumnWidth); }
+    int Y(int place) const { return Y0 + CellOffset(place - 1, RowHeight); }
+};
+
+// The vertical caption, one character under the other.
+struct VerticalCaption {
+    int Length;        // characters
+    int WidestLetter;  // pixels, in its bold font
 };
 
 // None when the view has no questions or no teams: the picture is only
-// filled with the background.
+// filled with the background. The caption stands 9 pixels plus the width
+// of "000" left of the grid; further left when the widest place label and
+// the caption's widest letter would otherwise touch (three-digit places).
 std::optional<PlaceGraphLayout> LayOutPlaceGraph(int width, int height, const DigitExtents& font, int questions,
-                                                 int teams, int captionLength);
+                                                 int teams, VerticalCaption caption);

@@ -51,14 +51,15 @@ TeamRatings::TeamRatings(const TVemoData& game) {
     int64_t answers = 0;
     for (int i = 0; i < game.ActiveTeamCount(); ++i) {
         const TTeamData& team = *game.ActiveTeam(i);
-        TeamSums sums{0, 0, team.Score};
+        TeamSums sums{0, 0, 0};
         for (int q = 0; q < questions; ++q) {
             if (!team.Mark(q)) continue;
             sums.ratingSum += ratings[static_cast<std::size_t>(q)];
             sums.maxRating = std::max(sums.maxRating, ratings[static_cast<std::size_t>(q)]);
-            ++answers;
+            ++sums.taken;
         }
         answerSum += sums.ratingSum;
+        answers += sums.taken;
         FTeams.push_back(sums);
     }
     FGameAverage = Average(static_cast<double>(gameSum), questions);
@@ -70,7 +71,7 @@ TeamRatingFigures TeamRatings::Figures(int team) const {
     if (team < 0 || team >= Teams()) return figures;
     const TeamSums& sums = FTeams[static_cast<std::size_t>(team)];
     figures.MaxRating = sums.maxRating;
-    figures.TeamAverage = Average(static_cast<double>(sums.ratingSum), sums.score);
+    figures.TeamAverage = Average(static_cast<double>(sums.ratingSum), sums.taken);
     figures.TeamsAverage = FTeamsAverage;
     figures.GameAverage = FGameAverage;
     figures.Difference = figures.TeamAverage - figures.TeamsAverage;

@@ -11,16 +11,18 @@
 
 struct TeamRatingFigures {
     int MaxRating = 0;          // OutMaxRat: highest rating among the questions taken, 0 when none
-    double TeamAverage = 0;     // OutAvRat: the ratings of its taken questions over its score
+    double TeamAverage = 0;     // OutAvRat: the ratings of its taken questions over their number
     double TeamsAverage = 0;    // OutAvTRat: the ratings of all taken answers over their number
     double GameAverage = 0;     // OutAvGRat: the ratings of all questions over their number
     double Difference = 0;      // OutDiff: TeamAverage - TeamsAverage
 };
 
 // Reads the game once: every question of the view (not cut at
-// LastQuestion) with its rating, and the teams in view with their marks and
-// their Score from the last count. A divisor of 0 leaves its sum as the
-// average, so a team with score 0 has average 0 and a view without
+// LastQuestion) with its rating, and the teams in view with their marks. A
+// team's average is over the questions it took, as the sum is: its score
+// would count deposits and stop at LastQuestion, and then give averages
+// above every rating or below zero. A divisor of 0 leaves its sum as the
+// average, so a team that took nothing has average 0 and a view without
 // questions shows 0 everywhere.
 class TeamRatings {
 public:
@@ -34,7 +36,7 @@ private:
     struct TeamSums {
         int64_t ratingSum;
         int maxRating;
-        int32_t score;
+        int taken;
     };
     std::vector<TeamSums> FTeams;
     double FGameAverage = 0;

@@ -1,5 +1,6 @@
 // Setting up the game: team registration, also run by New game. A
-// confirmed registration replaces the game with the registered one.
+// confirmed registration replaces the game with the registered one through
+// the game document, as one step of the history.
 #pragma once
 
 #include <memory>
@@ -15,8 +16,8 @@ public:
 
 private:
     // The steps after a confirmed registration: the group in view and the
-    // counted questions fitted to the new game, then the change tail and
-    // the commands of a game with content.
+    // counted questions fitted to the new game, the replacement, and the
+    // commands of a game with content.
     void TakeRegisteredGame(std::unique_ptr<TVemoData> game);
 
     MainParts& FParts;

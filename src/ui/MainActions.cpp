@@ -33,7 +33,7 @@ struct ActionRow {
     ActionId id;
     const char* name;
     const char* caption;
-    const char* hint;  // nullptr: the caption
+    const char* hint;  // nullptr: the caption; "": none
     QKeySequence shortcut;
     bool checkable;
     bool enabledAtStart;
@@ -73,6 +73,8 @@ const ActionRow kActionTable[] = {
     {ActionId::ActOutScore, "ActOutScore", "Очки команды", nullptr, {}, kCheck, kOn, nullptr, Run<&ViewCommands::ActOutExecute>},
     {ActionId::ActOutSumRating, "ActOutSumRating", "Рейтинг команды", nullptr, {}, kCheck, kOn, nullptr, Run<&ViewCommands::ActOutExecute>},
     {ActionId::ActGraphTable, "ActGraphTable", "Включить графику", nullptr, {}, kCheck, kOn, nullptr, Run<&ViewCommands::ActGraphTableExecute>},
+    {ActionId::ActUndo, "ActUndo", "Отменить", nullptr, Ctrl(Qt::Key_Z), kPlain, kOff, nullptr, Run<&EditCommands::ActUndoExecute>},
+    {ActionId::ActRedo, "ActRedo", "Повторить", nullptr, Ctrl(Qt::Key_Y), kPlain, kOff, nullptr, Run<&EditCommands::ActRedoExecute>},
     {ActionId::ActRegister, "ActRegister", "Регистрация команд", "", Ctrl(Qt::Key_R), kPlain, kOn, "register", Run<&EntryCommands::ActRegisterExecute>},
     {ActionId::ActDigEnter, "ActDigEnter", "Цифровой ввод", nullptr, Ctrl(Qt::Key_D), kPlain, kOff, "digenter", nullptr},
     {ActionId::ActAllPlus, "ActAllPlus", "\"Взяли все\"", nullptr, {}, kPlain, kOff, "allplus", Run<&EditCommands::ActAllPlusExecute>},
@@ -84,14 +86,14 @@ const ActionRow kActionTable[] = {
     {ActionId::ActSortByRating, "ActSortByRating", "Сортировать по рейтингу", nullptr, {}, kCheck, kOn, nullptr, Run<&CountCommands::ActSortByRatingExecute>},
     {ActionId::ActDeposEnable, "ActDeposEnable", "Учитывать очковый залог", nullptr, {}, kCheck, kOn, nullptr, Run<&CountCommands::ActDeposEnableExecute>},
     {ActionId::ActCount, "ActCount", "Подсчет результата", nullptr, {}, kPlain, kOff, "count", Run<&CountCommands::ActCountExecute>},
-    {ActionId::ActScrResults, "ActScrResults", "Вывод результатов на весь экран", nullptr, {}, kPlain, kOff, "screen", nullptr},
-    {ActionId::ActOutResult, "ActOutResult", "Вывод результата на принтер или в файл", nullptr, {}, kPlain, kOff, "print", nullptr},
-    {ActionId::ActStatTeam, "ActStatTeam", "Игровая статистика выбранной команды", nullptr, {}, kPlain, kOff, "statteam", nullptr},
-    {ActionId::ActStatAll, "ActStatAll", "Общая игровая статистика", nullptr, {}, kPlain, kOff, "statall", nullptr},
+    {ActionId::ActScrResults, "ActScrResults", "Вывод результатов на весь экран", nullptr, {}, kPlain, kOff, "screen", Run<&HallCommands::ActScrResultsExecute>},
+    {ActionId::ActOutResult, "ActOutResult", "Вывод результата на принтер или в файл", nullptr, {}, kPlain, kOff, "print", Run<&OutputCommands::ActOutResultExecute>},
+    {ActionId::ActStatTeam, "ActStatTeam", "Игровая статистика выбранной команды", nullptr, {}, kPlain, kOff, "statteam", Run<&HallCommands::ActStatTeamExecute>},
+    {ActionId::ActStatAll, "ActStatAll", "Общая игровая статистика", nullptr, {}, kPlain, kOff, "statall", Run<&HallCommands::ActStatAllExecute>},
     {ActionId::ActTimerSett, "ActTimerSett", "Настройка таймера", nullptr, {}, kPlain, kOn, "timersett", Run<&TimerCommands::ActTimerSettExecute>},
     {ActionId::ActTimerStart, "ActTimerStart", "Старт/Пауза", nullptr, Ctrl(Qt::Key_Q), kPlain, kOn, "timerstart", Run<&TimerCommands::ActTimerStartExecute>},
     {ActionId::ActTimerStop, "ActTimerStop", "Стоп/Сброс", nullptr, Ctrl(Qt::Key_W), kPlain, kOn, "timerstop", Run<&TimerCommands::ActTimerStopExecute>},
-    {ActionId::ActHelp, "ActHelp", "Справка", nullptr, {}, kPlain, kOn, nullptr, nullptr},
+    {ActionId::ActHelp, "ActHelp", "Справка", nullptr, {}, kPlain, kOn, nullptr, Run<&ProgramCommands::ActHelpExecute>},
     {ActionId::ActAbout, "ActAbout", "О Программе...", nullptr, {}, kPlain, kOn, nullptr, Run<&ProgramCommands::ActAboutExecute>},
 };
 
@@ -120,6 +122,7 @@ MainActions::MainActions(QObject& owner) {
         assert(static_cast<int>(row.id) == FActions.size());
         FActions.append(CreateAction(row, owner));
         FHasHandler.append(row.handler != nullptr);
+        FHasHint.append(!row.hint || *row.hint);
     }
 }
 

@@ -21,6 +21,10 @@ public:
 
     QAction* operator[](ActionId id) const { return FActions[static_cast<int>(id)]; }
 
+    // False for a command written without a hint: its tool button shows
+    // no tool tip.
+    bool HasHint(ActionId id) const { return FHasHint[static_cast<int>(id)]; }
+
     bool Checked(ActionId id) const;
     void SetChecked(ActionId id, bool checked);
     bool Enabled(ActionId id) const;
@@ -33,4 +37,5 @@ public:
 private:
     QList<QAction*> FActions;
     QList<bool> FHasHandler;
+    QList<bool> FHasHint;
 };

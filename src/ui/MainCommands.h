@@ -8,13 +8,15 @@
 #include "ui/EditCommands.h"
 #include "ui/EntryCommands.h"
 #include "ui/FileCommands.h"
+#include "ui/HallCommands.h"
+#include "ui/OutputCommands.h"
 #include "ui/ProgramCommands.h"
 #include "ui/TimerCommands.h"
 #include "ui/ViewCommands.h"
 
 class MainCommands
     : public CommandGroups<FileCommands, ViewCommands, CountCommands, EditCommands, EntryCommands, TimerCommands,
-                           ProgramCommands> {
+                           ProgramCommands, HallCommands, OutputCommands> {
 public:
     using CommandGroups::CommandGroups;
 };

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QEvent>
 #include <QToolBar>
 
 #include <vector>
@@ -11,9 +12,10 @@
 namespace {
 
 // One place in a menu or a tool bar: an action, a separator, the start or
-// end of a submenu, or one of the window's own widgets.
+// end of a submenu, one of the window's own widgets, or a spring that pushes
+// what follows to the far end of the tool bar.
 struct Entry {
-    enum class Kind { Action, Separator, SubMenu, EndSubMenu, Widget } kind;
+    enum class Kind { Action, Separator, SubMenu, EndSubMenu, Widget, Spring } kind;
     ActionId id = ActionId::ActNew;
     const char* title = nullptr;
     int widget = 0;
@@ -24,6 +26,7 @@ const Entry kSeparator{Entry::Kind::Separator};
 Entry Sub(const char* title) { return {Entry::Kind::SubMenu, ActionId::ActNew, title}; }
 const Entry kEnd{Entry::Kind::EndSubMenu};
 Entry W(int widget) { return {Entry::Kind::Widget, ActionId::ActNew, nullptr, widget}; }
+const Entry kSpring{Entry::Kind::Spring};
 
 using enum ActionId;
 
@@ -42,7 +45,7 @@ const std::vector<MenuLayout>& MenuBarLayout() {
           kSeparator, A(ActOutNTeam), A(ActOutTeam), A(ActOutTown), A(ActOutCapt), A(ActOutCoach),
           A(ActOutPlace), A(ActOutScore), A(ActOutSumRating), kEnd}},
         {"Редактирование",
-         {A(ActRegister), A(ActDigEnter), kSeparator, A(ActAllPlus), A(ActAllMinus), A(ActInverse), kSeparator,
+         {A(ActUndo), A(ActRedo), kSeparator, A(ActRegister), A(ActDigEnter), kSeparator, A(ActAllPlus), A(ActAllMinus), A(ActInverse), kSeparator,
           A(ActDeposit)}},
         {"Результаты",
          {Sub("Опции подсчета"), A(ActAutoCount), A(ActHiRating), A(ActSortByRating), kSeparator,
@@ -68,9 +71,11 @@ const std::vector<Entry>& ToolBar1Layout() {
     return entries;
 }
 
+// The last tool bar of a row takes the rest of the row; its spring puts the
+// timer at the window's right edge.
 const std::vector<Entry>& ToolBar2Layout() {
     static const std::vector<Entry> entries = {
-        A(ActTimerSett), kSeparator, A(ActTimerStart), A(ActTimerStop), W(kTimerDisplay),
+        kSpring, A(ActTimerSett), kSeparator, A(ActTimerStart), A(ActTimerStop), W(kTimerDisplay),
     };
     return entries;
 }
@@ -83,9 +88,28 @@ void FillMenu(QMenu* menu, const std::vector<Entry>& entries, const MainActions&
             case Entry::Kind::Separator: target->addSeparator(); break;
             case Entry::Kind::SubMenu: target = menu->addMenu(QString::fromUtf8(entry.title)); break;
             case Entry::Kind::EndSubMenu: target = menu; break;
-            case Entry::Kind::Widget: break;
+            case Entry::Kind::Widget:
+            case Entry::Kind::Spring: break;
         }
     }
+}
+
+// Swallows the tool tip of a tool button whose command has no hint (a
+// QAction shows its caption when its hint is empty).
+class NoHint : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        return event->type() == QEvent::ToolTip || QObject::eventFilter(watched, event);
+    }
+};
+
+QWidget* Spring(QWidget* parent) {
+    auto* spring = new QWidget(parent);
+    spring->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    return spring;
 }
 
 QToolBar* MakeToolBar(QMainWindow& window, const char* name, const std::vector<Entry>& entries,
@@ -96,11 +120,16 @@ QToolBar* MakeToolBar(QMainWindow& window, const char* name, const std::vector<E
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setIconSize(QSize(18, 18));
+    auto* noHint = new NoHint(bar);
     for (const Entry& entry : entries) {
         switch (entry.kind) {
-            case Entry::Kind::Action: bar->addAction(actions[entry.id]); break;
+            case Entry::Kind::Action:
+                bar->addAction(actions[entry.id]);
+                if (!actions.HasHint(entry.id)) bar->widgetForAction(actions[entry.id])->installEventFilter(noHint);
+                break;
             case Entry::Kind::Separator: bar->addSeparator(); break;
             case Entry::Kind::Widget: bar->addWidget(widgets[static_cast<std::size_t>(entry.widget)]); break;
+            case Entry::Kind::Spring: bar->addWidget(Spring(bar)); break;
             case Entry::Kind::SubMenu:
             case Entry::Kind::EndSubMenu: break;
         }

@@ -2,6 +2,7 @@
 
 #include "ui/draw/ProgramFont.h"
 #include "ui/platform/Dialogs.h"
+#include "ui/platform/HelpTopic.h"
 #include "ui/GameSelectors.h"
 #include "ui/MainActions.h"
 
@@ -16,6 +17,11 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The help of the rating type and the counting options, and of what the
+// table shows.
+constexpr int kCountTopic = 1007;
+constexpr int kOutputTopic = 1006;
 
 // A check box that shows its action's state and toggles it through the
 // action, so the menu, the box and the handler never disagree.
@@ -64,13 +70,16 @@ OptionsPanel::OptionsPanel(const MainActions& actions, QWidget* parent)
     layout->addWidget(GroupsBox);
     layout->addSpacing(4);
     layout->addWidget(MakeRatingGroup());
-    layout->addWidget(MakeCheckGroup(actions, QStringLiteral(" Опции подсчета "),
-                                     {ActionId::ActAutoCount, ActionId::ActHiRating, ActionId::ActSortByRating,
-                                      ActionId::ActDeposEnable}));
+    QGroupBox* count = MakeCheckGroup(actions, QStringLiteral(" Опции подсчета "),
+                                      {ActionId::ActAutoCount, ActionId::ActHiRating, ActionId::ActSortByRating,
+                                       ActionId::ActDeposEnable});
+    SetHelpTopic(*count, kCountTopic);
+    layout->addWidget(count);
     std::vector<ActionId> outputIds = {ActionId::ActGraphTable};
     for (const DisplayOptionInfo& info : kDisplayOptions) outputIds.push_back(DisplayAction(info.option));
     QGroupBox* output = MakeCheckGroup(actions, QStringLiteral(" Вывод информации "), outputIds);
     output->setToolTip(MessageText(QStringLiteral("Выбор информации \r\nдля вывода в таблице")));
+    SetHelpTopic(*output, kOutputTopic);
     layout->addWidget(output);
     layout->addStretch();
 
@@ -82,6 +91,7 @@ OptionsPanel::OptionsPanel(const MainActions& actions, QWidget* parent)
 QGroupBox* OptionsPanel::MakeRatingGroup() {
     ChooseRating = new QGroupBox(QStringLiteral(" Тип рейтинга вопросов "), this);
     ChooseRating->setObjectName(QStringLiteral("ChooseRating"));
+    SetHelpTopic(*ChooseRating, kCountTopic);
     FRatingButtons = new QButtonGroup(ChooseRating);
     auto* row = new QHBoxLayout(ChooseRating);
     row->setContentsMargins(4, 2, 2, 2);

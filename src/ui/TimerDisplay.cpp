@@ -29,6 +29,7 @@ void SetColour(QLabel* label, const QColor& colour) {
 
 TimerDisplay::TimerDisplay(QWidget* parent)
     : QWidget(parent), TimerLabel(DigitLabel("TimerLabel", this)), TimerLabel2(DigitLabel("TimerLabel2", this)) {
+    setObjectName(QStringLiteral("TimerDisplay"));
     SetColour(TimerLabel2, Qt::black);
     SetColour(TimerLabel, QColor(0, 128, 0));
     TimerLabel->raise();

@@ -1,38 +1,12 @@
 // vemoctl from the outside: its output formats and its errors.
+#include "RunVemoctl.h"
+#include "base/TransCodes.h"
 #include "support/GameBuilder.h"
 #include "support/TempDir.h"
-#include "base/TransCodes.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <sys/wait.h>
-
 namespace {
-
-struct RunResult {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& arg) { return "'" + arg + "'"; }
-
-RunResult RunVemoctl(const TempDir& dir, const std::vector<std::string>& args) {
-    std::string command = VEMOCTL_PATH;
-    for (const std::string& a : args) command += " " + Quote(a);
-    const std::string errFile = dir.File("stderr.txt");
-    command += " 2>" + Quote(errFile);
-    RunResult result{};
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
-    const int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.err = ReadBytes(errFile);
-    return result;
-}
 
 // Three teams, two tours of three questions, two groups; names in Russian.
 std::string SaveSample(const TempDir& dir) {
@@ -51,15 +25,6 @@ std::string SaveSample(const TempDir& dir) {
     const std::string path = dir.File("sample.qgm");
     game->SaveToFile(path);
     return path;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-        lines.push_back(text.substr(start, end - start));
-    EXPECT_EQ(start, text.size()) << "output does not end with a line feed";
-    return lines;
 }
 
 const char* const kHeader = "pos\tplace\tnumber\tname\ttown\tscore\tratscore\ttaken";

@@ -6,6 +6,7 @@
 #include "output/OutputCredits.h"
 #include "output/WorkbookLayout.h"
 #include "output/WorkbookWriter.h"
+#include "support/CommandOutput.h"
 #include "support/GameBuilder.h"
 #include "support/TempDir.h"
 
@@ -51,13 +52,7 @@ std::vector<std::string> Fields(const std::string& line) {
 }
 
 SheetDump ReadBack(const std::string& path) {
-    const std::string command = std::string("/usr/bin/python3 ") + READ_WORKBOOK_SCRIPT + " '" + path + "'";
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) throw std::runtime_error("cannot run " + command);
-    std::string output;
-    char buffer[65536];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, got);
-    if (pclose(pipe) != 0) throw std::runtime_error("openpyxl could not read " + path);
+    const std::string output = CommandOutput(std::string("/usr/bin/python3 ") + READ_WORKBOOK_SCRIPT + " '" + path + "'");
 
     SheetDump dump;
     std::stringstream lines(output);

@@ -105,6 +105,25 @@ TEST(TeamRatings, AveragesOfTheTeamTheAnswersAndTheGame) {
     EXPECT_EQ(ratings.Figures(4).GameAverage, 0);
 }
 
+TEST(TeamRatings, ATeamsAverageIsOverTheQuestionsItTookWhateverItsScore) {
+    // Ratings with plus one: 2, 3, 4, 3. T1 takes 2, 3 and 3 (8 over 3
+    // questions), T2 takes 2. Deposits and a count stopped at question 2
+    // make their scores -1 and 0; the averages stay those of their answers.
+    auto game = MakeGame({4}, {"++-+", "+---", "----"});
+    game->SetRatingPlusOne(true);
+    game->SetDepositScore(true);
+    game->TeamByNumber(1)->ScoreDeposit = 3;
+    game->TeamByNumber(2)->ScoreDeposit = 1;
+    game->SetLastQuestion(2);
+    game->CountResult();
+    ASSERT_EQ(game->TeamByNumber(1)->Score, -1);
+    ASSERT_EQ(game->TeamByNumber(2)->Score, 0);
+    const TeamRatings ratings(*game);
+    EXPECT_DOUBLE_EQ(ratings.Figures(0).TeamAverage, 8.0 / 3);
+    EXPECT_DOUBLE_EQ(ratings.Figures(1).TeamAverage, 2.0);
+    EXPECT_DOUBLE_EQ(ratings.Figures(0).TeamsAverage, 10.0 / 4);
+}
+
 TEST(TeamRatings, AGameWithoutQuestionsShowsZeroEverywhere) {
     auto game = MakeGame({}, {"", ""});
     const TeamRatingFigures figures = TeamRatings(*game).Figures(1);

@@ -6,8 +6,9 @@
 #include "ui/draw/DrawHelper.h"
 #include "ui/text/AnsiText.h"
 
+#include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 #include <algorithm>
 
@@ -305,13 +306,21 @@ void RenderPage(QPainter& painter, int width, int height, const ReportData& data
     painter.restore();
 }
 
-int PrintPages(QPrinter& printer, const ReportData& data, PageOrientation orientation, int first, int last) {
+// The whole-page mode lets a printer draw up to the paper's edge, as a
+// printer's own full-page switch does.
+void UseWholePages(QPagedPaintDevice& printer, PageOrientation orientation) {
+    QPageLayout layout = printer.pageLayout();
+    layout.setMode(QPageLayout::FullPageMode);
+    layout.setOrientation(orientation == PageOrientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
+    printer.setPageLayout(layout);
+}
+
+int PrintPages(QPagedPaintDevice& printer, const ReportData& data, PageOrientation orientation, int first,
+               int last) {
     first = std::max(first, 1);
     last = std::min(last, PageCount(data, orientation));
     if (first > last) return 0;
-    printer.setFullPage(true);
-    printer.setPageOrientation(orientation == PageOrientation::Portrait ? QPageLayout::Portrait
-                                                                        : QPageLayout::Landscape);
+    UseWholePages(printer, orientation);
     QPainter painter;
     if (!painter.begin(&printer)) return -1;
     const int width = printer.width(), height = printer.height();
@@ -323,6 +332,6 @@ int PrintPages(QPrinter& printer, const ReportData& data, PageOrientation orient
     return last - first + 1;
 }
 
-int PrintAllPages(QPrinter& printer, const ReportData& data, PageOrientation orientation) {
+int PrintAllPages(QPagedPaintDevice& printer, const ReportData& data, PageOrientation orientation) {
     return PrintPages(printer, data, orientation, 1, PageCount(data, orientation));
 }

@@ -1,13 +1,12 @@
 #include "ui/platform/Dialogs.h"
 
-#include "ui/platform/ProgramDirectory.h"
+#include "ui/platform/HelpWindow.h"
 
 #include <QApplication>
-#include <QDesktopServices>
+#include <QDir>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QUrl>
 
 namespace {
 
@@ -45,17 +44,18 @@ public:
         return Run(request, QFileDialog::AcceptSave, QFileDialog::AnyFile);
     }
     int Exec(QDialog& window) override { return window.exec(); }
-    // The help is an HTML file beside the program with an anchor per topic.
     void ShowHelp(int topic) override {
-        QUrl help = QUrl::fromLocalFile(ProgramDirectory() + QStringLiteral("Vemo.html"));
-        help.setFragment(QString::number(topic));
-        QDesktopServices::openUrl(help);
+        if (!OpenHelp(topic))
+            ErrorBox(QStringLiteral("Справка не найдена:\r") + QDir::toNativeSeparators(HelpFolder()), QStringLiteral("Ошибка"));
     }
 
 private:
     static QString Run(const FileDialogRequest& request, QFileDialog::AcceptMode mode,
                        QFileDialog::FileMode fileMode) {
         QFileDialog dialog(ActiveParent(), request.title, request.directory, request.filter);
+        // The desktop's own dialog speaks the desktop's language; Qt's
+        // speaks the program's.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setAcceptMode(mode);
         dialog.setFileMode(fileMode);
         dialog.setDefaultSuffix(request.defaultSuffix);

@@ -6,6 +6,7 @@
 
 #include "ui/text/AnsiText.h"
 #include "base/Errors.h"
+#include "ui/platform/DesktopDatabases.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QList>
-#include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -24,7 +24,6 @@ namespace {
 const QString kMimeType = QStringLiteral("application/x-vemo-game");
 const QString kIconName = QStringLiteral("application-x-vemo-game");
 constexpr int kIconSize = 64;
-constexpr int kToolTimeoutMs = 30000;
 
 struct AssociationFile {
     QString path;
@@ -142,22 +141,6 @@ bool Remove(const QString& path) {
     return true;
 }
 
-// The desktop reads the association from databases built by these tools;
-// a desktop without them reads the files themselves.
-void RunIfInstalled(const QString& tool, const QString& folder) {
-    const QString program = QStandardPaths::findExecutable(tool);
-    if (program.isEmpty() || !QFileInfo::exists(folder)) return;
-    QProcess process;
-    process.start(program, {folder});
-    process.waitForFinished(kToolTimeoutMs);
-}
-
-void RefreshDesktopDatabases() {
-    RunIfInstalled(QStringLiteral("update-mime-database"), DataHome() + QStringLiteral("mime"));
-    RunIfInstalled(QStringLiteral("update-desktop-database"),
-                   DataHome() + QStringLiteral("applications"));
-}
-
 }  // namespace
 
 FileAssociation::FileAssociation(QString programDirectory, QString executablePath)
@@ -183,5 +166,7 @@ void FileAssociation::Apply(bool on) {
         for (const QString& path : {MimePackagePath(), DesktopEntryPath(), IconPath()})
             changed = Remove(path) || changed;
     }
-    if (changed) RefreshDesktopDatabases();
+    // The desktop reads the association from databases built from these
+    // files; a desktop without the tools reads the files themselves.
+    if (changed) RefreshDesktopDatabases(DataHome());
 }

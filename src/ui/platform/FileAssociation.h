@@ -14,9 +14,9 @@ public:
     // True exactly when every file is in place with the content Apply(true)
     // writes.
     bool IsAssociated() const;
-    // Writes the files (on) or removes them (off), then refreshes the
-    // desktop's databases. A file that cannot be written or removed throws
-    // Exception.
+    // Writes the files (on) or removes them (off), then starts the refresh
+    // of the desktop's databases in the background. A file that cannot be
+    // written or removed throws Exception.
     void Apply(bool on);
 
     // The name of the desktop entry without ".desktop"; the application

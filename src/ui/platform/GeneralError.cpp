@@ -5,6 +5,20 @@
 #include "base/Errors.h"
 #include "ui/platform/ProgramTitle.h"
 
+#include <exception>
+
 void ShowGeneralError(const Exception& error) { ShowGeneralError(FromAnsi(error.what())); }
 
 void ShowGeneralError(const QString& message) { AppDialogs().ErrorBox(message, kProgramTitle); }
+
+void ShowCurrentError() {
+    try {
+        throw;
+    } catch (const Exception& error) {
+        ShowGeneralError(error);
+    } catch (const std::exception& error) {
+        ShowGeneralError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        ShowGeneralError(QStringLiteral("Неизвестная ошибка"));
+    }
+}

@@ -9,3 +9,7 @@ class QString;
 
 void ShowGeneralError(const Exception& error);
 void ShowGeneralError(const QString& message);
+// Shows the error being handled; called from a catch (...) block, so that
+// the program's own errors, the standard library's and any other all reach
+// the user alike.
+void ShowCurrentError();

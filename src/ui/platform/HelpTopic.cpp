@@ -1,5 +1,6 @@
 #include "ui/platform/HelpTopic.h"
 
+#include <QCursor>
 #include <QVariant>
 #include <QWidget>
 
@@ -17,4 +18,17 @@ int HelpTopicOf(const QWidget* widget) {
         if (topic.isValid()) return topic.toInt();
     }
     return 0;
+}
+
+int ContextHelpTopic(const QWidget& window) {
+    const int windowTopic = HelpTopicOf(&window);
+    if (const QWidget* focus = window.focusWidget()) {
+        const int topic = HelpTopicOf(focus);
+        if (topic != 0 && topic != windowTopic) return topic;
+    }
+    if (const QWidget* pointed = window.childAt(window.mapFromGlobal(QCursor::pos()))) {
+        const int topic = HelpTopicOf(pointed);
+        if (topic != 0) return topic;
+    }
+    return windowTopic;
 }

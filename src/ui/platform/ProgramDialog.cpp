@@ -28,7 +28,7 @@ QDialogButtonBox* ProgramDialog::MakeButtons(Buttons buttons) {
 
 void ProgramDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        if (const int topic = HelpTopicOf(focusWidget() ? focusWidget() : this)) AppDialogs().ShowHelp(topic);
+        if (const int topic = ContextHelpTopic(*this)) AppDialogs().ShowHelp(topic);
         return;
     }
     QDialog::keyPressEvent(event);

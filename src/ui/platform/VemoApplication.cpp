@@ -3,27 +3,40 @@
 // one counts as handled and the event loop goes on.
 #include "ui/platform/VemoApplication.h"
 
-#include "base/Errors.h"
 #include "ui/platform/FileAssociation.h"
 #include "ui/platform/GeneralError.h"
 #include "ui/platform/ProgramTitle.h"
 
-#include <exception>
+#include <QLibraryInfo>
+#include <QTranslator>
 
-VemoApplication::VemoApplication(int& argc, char** argv) : QApplication(argc, argv) {
+#include <cstdio>
+
+VemoApplication::VemoApplication(int& argc, char** argv)
+    : QApplication(argc, argv), FQtTranslation(new QTranslator(this)) {
     setApplicationName(kProgramTitle);
     setDesktopFileName(FileAssociation::DesktopEntryId());
+    LoadQtTranslation();
+}
+
+// The program speaks Russian whatever the desktop's language, so Qt's
+// catalogue is chosen by name, not by the system's locale. "qt_ru" pulls in
+// the catalogues of every Qt module (base, multimedia, ...).
+void VemoApplication::LoadQtTranslation() {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (FQtTranslation->load(QStringLiteral("qt_ru"), folder)) {
+        installTranslator(FQtTranslation);
+        return;
+    }
+    std::fprintf(stderr, "VeMo: Qt's Russian translation is missing in %s (package qt6-translations-l10n); "
+                         "Qt's own buttons stay English\n", qPrintable(folder));
 }
 
 bool VemoApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const Exception& error) {
-        ShowGeneralError(error);
-    } catch (const std::exception& error) {
-        ShowGeneralError(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        ShowGeneralError(QStringLiteral("Неизвестная ошибка"));
+        ShowCurrentError();
     }
     return true;
 }

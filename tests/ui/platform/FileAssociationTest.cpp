@@ -5,10 +5,12 @@
 #include "base/Errors.h"
 #include "support/TempDir.h"
 #include "support/TestApplication.h"
+#include "ui/platform/DesktopDatabases.h"
 
 #include <QFile>
 #include <QImage>
 #include <QStandardPaths>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,6 +28,11 @@ protected:
     void SetUp() override {
         TestApplication();
         QFile::copy(QStringLiteral(VEMO_FILE_ICON), programDirectory + QStringLiteral("FileIcon.ico"));
+    }
+    // The databases are rebuilt in the background: their folder stays until
+    // the rebuild is over.
+    void TearDown() override {
+        EXPECT_TRUE(QTest::qWaitFor([] { return !RefreshingDesktopDatabases(); }, 20000));
     }
 
     QString DataFile(const QString& relative) const { return dataHome + u'/' + relative; }
@@ -100,14 +107,44 @@ TEST_F(FileAssociationTest, WithoutTheIconFileTheTypeGoesWithoutItsIcon) {
     EXPECT_TRUE(association.IsAssociated());
 }
 
+// The databases are rebuilt in the background: the test waits for them.
 TEST_F(FileAssociationTest, TheDesktopsMimeDatabaseLearnsAndForgetsTheType) {
     if (QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty())
         GTEST_SKIP() << "update-mime-database is not installed";
     const QString globs = DataFile(QStringLiteral("mime/globs2"));
     association.Apply(true);
-    EXPECT_TRUE(Read(globs).contains(QStringLiteral("application/x-vemo-game:*.qgm")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Read(globs).contains(QStringLiteral("application/x-vemo-game:*.qgm")); }, 20000));
     association.Apply(false);
-    EXPECT_FALSE(Read(globs).contains(QStringLiteral("application/x-vemo-game")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Read(globs).contains(QStringLiteral("application/x-vemo-game")); }, 20000));
+}
+
+// A rebuild that takes its time holds nothing up: the tools here wait for
+// the test's word before they finish, so Apply returns while they run.
+TEST_F(FileAssociationTest, TheWindowDoesNotWaitForTheDatabases) {
+    TempDir tools;
+    const QString bin = QString::fromStdString(tools.Path().string()) + u'/';
+    const QString release = bin + QStringLiteral("release");
+    const QString finished = bin + QStringLiteral("finished");
+    for (const char* name : {"update-mime-database", "update-desktop-database"}) {
+        QFile tool(bin + QLatin1String(name));
+        ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
+        tool.write(QStringLiteral("#!/bin/sh\n"
+                                  "for i in $(seq 400); do [ -e '%1' ] && break; sleep 0.05; done\n"
+                                  "echo \"$0\" >> '%2'\n")
+                       .arg(release, finished)
+                       .toUtf8());
+        tool.close();
+        tool.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    const ScopedEnvironment path("PATH", bin.toUtf8() + ':' + qgetenv("PATH"));
+
+    association.Apply(true);
+    EXPECT_TRUE(association.IsAssociated());
+    EXPECT_FALSE(QFile::exists(finished));
+    QFile(release).open(QIODevice::WriteOnly);
+    // Both tools ran, one after the other.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Read(finished).count(u'\n') == 2; }, 20000));
+    EXPECT_TRUE(Read(finished).startsWith(bin + QStringLiteral("update-mime-database\n")));
 }
 
 TEST_F(FileAssociationTest, AFolderThatCannotBeWrittenIsReported) {

@@ -15,7 +15,8 @@
 
 namespace {
 
-// Throws for the first two user events, handles the ones after.
+// Throws for the first three user events (the program's error, the standard
+// library's, something else), handles the ones after.
 class Thrower : public QObject {
 public:
     bool event(QEvent* event) override {
@@ -23,6 +24,7 @@ public:
         ++received;
         if (received == 1) throw EInOutError(ToAnsi(QStringLiteral("Файл поврежден: Кубок.qgm")));
         if (received == 2) throw std::runtime_error("bad allocation");
+        if (received == 3) throw 42;
         return true;
     }
     int received = 0;
@@ -38,15 +40,15 @@ protected:
 TEST_F(VemoApplicationTest, ShowsAnExceptionFromAnEventHandlerAndGoesOn) {
     dialogs.ExpectError(QStringLiteral("Файл поврежден: Кубок.qgm"), QStringLiteral("ВеМо 2007"));
     dialogs.ExpectError(QStringLiteral("bad allocation"), QStringLiteral("ВеМо 2007"));
+    dialogs.ExpectError(QStringLiteral("Неизвестная ошибка"), QStringLiteral("ВеМо 2007"));
     Thrower thrower;
     QEvent sent(QEvent::User);
     EXPECT_TRUE(QCoreApplication::sendEvent(&thrower, &sent));
 
-    QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
-    QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
+    for (int i = 0; i < 3; ++i) QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
     QCoreApplication::processEvents();
 
-    EXPECT_EQ(thrower.received, 3);
+    EXPECT_EQ(thrower.received, 4);
 }
 
 }  // namespace

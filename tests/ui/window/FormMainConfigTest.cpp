@@ -15,8 +15,11 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QTableView>
+#include <QTest>
 
 #include <filesystem>
+#include <stdexcept>
+#include <utility>
 
 class FormMainConfigTest : public FormMainTest {
 protected:
@@ -132,6 +135,39 @@ TEST_F(FormMainConfigTest, ADamagedFileIsReportedAndTheStartGoesOn) {
     Action("ActSett")->trigger();
     Button("CheckOutTown")->click();
     EXPECT_EQ(RowTexts(1, 3), (QStringList{"N", "Команда", "О"}));
+}
+
+// An error that is not the program's own, raised while the options are put
+// on the controls, is reported like any other, and the option commands do
+// not stay waiting for the end of that update.
+TEST_F(FormMainConfigTest, AnyErrorWhileApplyingTheFileLeavesTheOptionsWorking) {
+    ProgramConfig config;
+    config.GraphTable = false;
+    SaveProgramConfig(ConfigFile(), config);
+    StartupOptions options;
+    options.showSplash = false;
+    FForm = std::make_unique<TFormMain>(options);
+    bool thrown = false;
+    QObject::connect(Action("ActGraphTable"), &QAction::toggled, FForm.get(), [&thrown](bool) {
+        if (std::exchange(thrown, true)) return;
+        throw std::length_error("vector::_M_default_append");
+    });
+    FDialogs.ExpectError(QStringLiteral("vector::_M_default_append"), QStringLiteral("ВеМо 2007"));
+    FForm->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(FForm.get()));
+    ASSERT_TRUE(thrown);
+    EXPECT_FALSE(Form().Updating());
+
+    QWidget* panel = Form().findChild<QWidget*>(QStringLiteral("SettPanel"));
+    Action("ActSett")->trigger();
+    EXPECT_FALSE(panel->isVisible());
+    Action("ActSett")->trigger();
+    EXPECT_TRUE(panel->isVisible());
+    Open(SaveGame(*ThreeTeamGame(), "game.qgm"));
+    const bool town = Action("ActOutTown")->isChecked();
+    Button("CheckOutTown")->click();
+    EXPECT_NE(Action("ActOutTown")->isChecked(), town);
+    EXPECT_EQ(RowTexts(HeaderRows() - 1, 9).contains(QStringLiteral("Город")), !town);
 }
 
 TEST_F(FormMainConfigTest, AssociationIsRemovedWhenTheOptionIsOff) {

@@ -3,6 +3,7 @@
 #include "support/GameBuilder.h"
 #include "table/widgets/GameTableModel.h"
 #include "support/TestApplication.h"
+#include "ui/platform/DesktopDatabases.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -19,13 +20,18 @@ FormMainTest::FormMainTest() {
     std::filesystem::create_directories(FFolder.Path() / "data");
     qputenv("VEMO_PROGRAM_DIR", QByteArray::fromStdString(FFolder.File("program")));
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(FFolder.File("data")));
+    qputenv("XDG_STATE_HOME", QByteArray::fromStdString(FFolder.File("state")));
 }
 
 FormMainTest::~FormMainTest() {
     FForm.reset();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !RefreshingDesktopDatabases(); }, 20000));
     qunsetenv("VEMO_PROGRAM_DIR");
     qunsetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_STATE_HOME");
 }
+
+std::string FormMainTest::RecoveryFile() const { return FFolder.File("state/vemo/recovery.qgm"); }
 
 TFormMain& FormMainTest::Start(StartupOptions options) {
     options.showSplash = false;

@@ -1,0 +1,58 @@
+#include "ui/OutputCommands.h"
+
+#include "model/VemoData.h"
+#include "output/widgets/OutputSource.h"
+#include "output/widgets/TFormPrint.h"
+#include "ui/CountCommands.h"
+#include "ui/MainActions.h"
+#include "ui/MainParts.h"
+#include "ui/OptionsPanel.h"
+#include "ui/TFormMain.h"
+#include "ui/platform/Dialogs.h"
+#include "ui/platform/ProgramDirectory.h"
+
+using enum ActionId;
+
+namespace {
+
+// The window's game as the output dialog reads it.
+class GameOutput final : public OutputSource {
+public:
+    explicit GameOutput(MainParts& parts) : FParts(parts) {}
+
+    ReportData Data(InfoType type) override {
+        return GameReportData(FParts.form.Game(), type,
+                              FParts.panel.RatingPlusOne() ? RatingType::PlusOne : RatingType::Zero);
+    }
+
+    void OrderByPlaces() override {
+        FParts.actions.SetChecked(ActSortByRating, false);
+        FParts.form.Game().SetSortByRating(false);
+        CountCommands(FParts).ActCountExecute();
+    }
+
+private:
+    MainParts& FParts;
+};
+
+}  // namespace
+
+void OutputCommands::ActOutResultExecute() {
+    if (!FParts.form.HasTeams()) return;
+    CountCommands(FParts).ActCountExecute();
+    TVemoData& game = FParts.form.Game();
+    if (game.LastQuestion() != game.WindowQuestionCount() &&
+        AppDialogs().QuestionBox(QStringLiteral("Внимание! Результаты после вопроса №%1\rПродолжить?")
+                                     .arg(game.LastQuestion()),
+                                 QStringLiteral("Результаты"), false) != Dialogs::Answer::Yes)
+        return;
+
+    GameOutput output(FParts);
+    TFormPrint form(output, ProgramDirectory(), &FParts.form);
+    for (InfoType type : {InfoType::TourResults, InfoType::FinalTable, InfoType::TakenQuestions,
+                          InfoType::QuestionRatings})
+        form.SetInfoTypeEnabled(type, true);
+    form.SetInfoTypeEnabled(InfoType::Championship, false);
+    form.SetInfoType(InfoType::TourResults);
+    AppDialogs().Exec(form);
+}
