@@ -52,6 +52,13 @@ void TypeInto(QWidget* widget, const QString& text) {
     }
 }
 
+void Retype(QWidget* field, const QString& text) {
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Delete);
+    TypeInto(field, text);
+}
+
 void Type(const QWidget& window, const QString& text) { TypeInto(Focused(window), text); }
 
 void Press(const QWidget& window, Qt::Key key) { QTest::keyClick(Focused(window), key); }

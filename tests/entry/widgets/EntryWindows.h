@@ -42,6 +42,8 @@ void ClickCell(const QWidget& window, int column, int row);
 
 // Key presses that type `text` into `widget`, Cyrillic included.
 void TypeInto(QWidget* widget, const QString& text);
+// Replaces the text of a field as the user does: focus, select all, type.
+void Retype(QWidget* field, const QString& text);
 // The widget with the keyboard focus (it must be inside `window`).
 QWidget* Focused(const QWidget& window);
 // Typing and keys go where the focus is, as they do for a user.

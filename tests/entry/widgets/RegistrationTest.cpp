@@ -41,14 +41,6 @@ QLineEdit* Field(const QDialog& w, const char* name) { return Find<QLineEdit>(w,
 QCheckBox* SeveralTours(const QDialog& w) { return Find<QCheckBox>(w, "SevToursCheck"); }
 QComboBox* GroupList(const QDialog& w) { return Find<QComboBox>(w, "ChooseValue"); }
 
-// Replaces the text of a header field as the user does.
-void Retype(QWidget* field, const QString& text) {
-    field->setFocus();
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(field, Qt::Key_Delete);
-    TypeInto(field, text);
-}
-
 QString Today() { return QDate::currentDate().toString(QStringLiteral("dd.MM.yy")); }
 
 std::vector<std::string> TeamNames(const TVemoData& game) {
