@@ -52,7 +52,7 @@ public:
     // The field must stand over `column` of `row`, or the benchmark measured something else.
     bool EditorOver(int row, int column) const {
         return FEditor && FEditor->hasFocus() &&
-               FEditor->geometry().intersects(FGrid->visualRect(FGrid->model()->index(row - 1, column)));
+               FEditor->geometry().contains(FGrid->visualRect(FGrid->model()->index(row - 1, column)));
     }
     QLineEdit& Editor() const { return *FEditor; }
 
