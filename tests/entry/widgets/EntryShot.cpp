@@ -1,7 +1,8 @@
 // Draws the setup windows as a user sees them into PNGs, for looking at
 // them: vemo_entry_shot OUTDIR writes registration.png (a hall with groups,
 // the editor over a name), registration-group.png (the group list over its
-// cell), tours.png (the editor over a tour name), groups.png and value.png
+// cell), registration-new.png (a new game, the first team typed),
+// tours.png (the editor over a tour name), groups.png and value.png
 // (the value prompt). Run it under xvfb-run to see the real desktop's
 // drawing.
 #include "entry/widgets/TDForm.h"
@@ -64,6 +65,13 @@ int main(int argc, char* argv[]) {
     ClickCell(registration, 5, 2);
     QTest::qWait(100);
     Save(registration, out + QStringLiteral("registration-group.png"));
+
+    const auto empty = TeamsGame({});
+    TFormReg newGame(*empty, nullptr);
+    Save(newGame, out + QStringLiteral("registration-new.png"));
+    ClickCell(newGame, 1, 1);
+    TypeRows(newGame, {QStringLiteral("Кот в мешке"), QStringLiteral("Москва")});
+    Save(newGame, out + QStringLiteral("registration-new.png"));
 
     TFormTours tours(*game, nullptr);
     Save(tours, out + QStringLiteral("tours.png"));
