@@ -15,7 +15,8 @@ class DigField : public QWidget {
 public:
     DigField(std::string_view widthSample, QSize size, QWidget* parent);
 
-    // The numbers to show from now on; the field is drawn again.
+    // The numbers to show from now on. When only marks changed, only their
+    // cells are drawn again, otherwise the whole field.
     void ShowCells(std::vector<DigCell> cells);
     const std::vector<DigCell>& Cells() const { return FCells; }
     // The 1-based position of the cell at `point` in the current layout.

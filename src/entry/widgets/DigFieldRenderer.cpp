@@ -26,9 +26,13 @@ TextMeasure MeasureOn(const QPaintDevice* device) {
 
 }  // namespace
 
+QRect CellRect(const DigFieldLayout& layout, int p) {
+    return {layout.CellLeft(p), layout.CellTop(p), layout.CellWidth, layout.CellHeight};
+}
+
 void DrawDigField(QPainter& painter, int width, int height, const std::vector<DigCell>& cells,
-                  std::string_view widthSample) {
-    painter.fillRect(0, 0, width, height, Draw::ThemeColors().buttonFace);
+                  std::string_view widthSample, const QRect& area) {
+    painter.fillRect(area & QRect(0, 0, width, height), Draw::ThemeColors().buttonFace);
     const int count = static_cast<int>(cells.size());
     const DigFieldLayout layout = LayOutDigField(count, width, height);
     if (count == 0 || layout.CellWidth <= 0 || layout.CellHeight <= 0) return;
@@ -40,6 +44,7 @@ void DrawDigField(QPainter& painter, int width, int height, const std::vector<Di
     painter.setBackgroundMode(Qt::TransparentMode);
     const int textHeight = Draw::TextHeight(painter);
     for (int p = 1; p <= count; ++p) {
+        if (!area.intersects(CellRect(layout, p))) continue;
         const DigCell& cell = cells[static_cast<std::size_t>(p - 1)];
         const QString text = QString::number(cell.Number);
         painter.setPen(cell.Taken ? kTakenColor : kMissedColor);

@@ -46,7 +46,7 @@ QImage Drawn(int width, int height, const std::vector<DigCell>& cells, std::stri
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
-    DrawDigField(painter, width, height, cells, sample);
+    DrawDigField(painter, width, height, cells, sample, QRect(0, 0, width, height));
     return image;
 }
 
@@ -128,6 +128,25 @@ TEST_F(DigFieldRendererTest, LongNumbersStayApart) {
             EXPECT_EQ(InkOf(image, border, kRed).pixels, 0) << "between columns " << column << " and " << column + 1;
         }
     }
+}
+
+// Drawing one cell's area leaves every other pixel as it was.
+TEST_F(DigFieldRendererTest, OnlyTheCellsOfTheAreaAreDrawn) {
+    std::vector<DigCell> cells;
+    for (int n = 1; n <= 12; ++n) cells.push_back({n, n == 7});
+    const DigFieldLayout layout = LayOutDigField(12, 529, 301);
+    QImage image(529, 301, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    DrawDigField(painter, 529, 301, cells, kTeamSample, CellRect(layout, 7));
+    painter.end();
+
+    const QImage whole = Drawn(529, 301, cells, kTeamSample);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb expected = CellRect(layout, 7).contains(x, y) ? whole.pixel(x, y) : qRgb(0, 0, 0);
+            ASSERT_EQ(image.pixel(x, y), expected) << x << ", " << y;
+        }
 }
 
 TEST_F(DigFieldRendererTest, AnEmptyFieldIsTheButtonFace) {

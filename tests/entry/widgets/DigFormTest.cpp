@@ -10,6 +10,8 @@
 #include "support/TestApplication.h"
 
 #include <QLabel>
+#include <QPaintEvent>
+#include <QRegion>
 #include <algorithm>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -306,6 +308,43 @@ TEST_F(DigFormTest, PointingNamesTheTeamUnderThePointer) {
     const std::string before = FullGameDump(*game);
     QTest::mouseClick(Im(1), Qt::LeftButton, {}, CentreOf(Im(1), 4));
     EXPECT_EQ(FullGameDump(*game), before);
+}
+
+// Records the areas a widget is asked to paint.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+// A typed team repaints its own cell and nothing else of the field; a
+// question typed on page 1 shows other marks everywhere.
+TEST_F(DigFormTest, AnEnterRepaintsWhatItChanged) {
+    auto game = TenTeams();
+    Open(*game, 3);
+    DigField* field = Im(1);
+    QTest::qWait(0);
+    const DigFieldLayout layout = LayOutDigField(10, field->width(), field->height());
+    PaintRecorder recorder(field);
+    Type("EnterT", QStringLiteral("7"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !recorder.painted.isEmpty(); }));
+    EXPECT_EQ(recorder.painted, QRegion(layout.CellLeft(7), layout.CellTop(7), layout.CellWidth, layout.CellHeight));
+
+    recorder.painted = QRegion();
+    QTest::keyClick(Field("EnterT"), Qt::Key_Backtab);
+    Type("EnterQ", QStringLiteral("4"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !recorder.painted.isEmpty(); }));
+    // Team 3 lost question 4's green and team 4 took it; team 7 did not take 4.
+    const QRegion changed = QRegion(layout.CellLeft(3), layout.CellTop(3), layout.CellWidth, layout.CellHeight) +
+                            QRegion(layout.CellLeft(4), layout.CellTop(4), layout.CellWidth, layout.CellHeight) +
+                            QRegion(layout.CellLeft(7), layout.CellTop(7), layout.CellWidth, layout.CellHeight);
+    EXPECT_EQ(recorder.painted, changed);
 }
 
 }  // namespace
