@@ -3,6 +3,7 @@
 // and get values from the command, never MainParts.
 #pragma once
 
+#include "ui/ChampCommands.h"
 #include "ui/CommandGroups.h"
 #include "ui/CountCommands.h"
 #include "ui/EditCommands.h"
@@ -15,7 +16,7 @@
 
 class MainCommands
     : public CommandGroups<FileCommands, ViewCommands, CountCommands, EditCommands, TimerCommands, ProgramCommands,
-                           HallCommands, OutputCommands> {
+                           HallCommands, OutputCommands, ChampCommands> {
 public:
     using CommandGroups::CommandGroups;
 };
