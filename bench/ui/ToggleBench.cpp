@@ -1,5 +1,6 @@
 // One double click in the game table until the table is painted again:
-// toggle, recount, rebuild of the matrix, repaint of the visible grid.
+// toggle, recount, rebuild of the matrix, repaint of the visible grid,
+// without the document (no undo, no journal).
 #include "DoubleClickBench.h"
 #include "table/widgets/GameTable.h"
 
@@ -14,7 +15,8 @@ void Toggle(benchmark::State& state) {
     GameTable table;
     TableOptions options;
     table.resize(1280, 800);
-    QObject::connect(&table, &GameTable::MarksChanged, [&] {
+    QObject::connect(&table, &GameTable::ToggleRequested, [&](TTeamData* team, int q) {
+        team->SetMark(q, team->Mark(q) ? 0 : 1);
         game->CountResult();
         table.Rebuild(*game, options);
     });

@@ -224,6 +224,10 @@ bool TVemoData::LoadFromBytes(std::string_view data, const std::string& fileName
 }
 
 bool TVemoData::SaveToFile(const std::string& fileName) const {
+    return FileIO::ReplaceFile(fileName, GameFileBytes());
+}
+
+std::string TVemoData::GameFileBytes() const {
     ByteWriter out;
     const std::string_view signature = kSignatures[kCurrentVersion - 1];
     out.U8(static_cast<uint8_t>(signature.size()));
@@ -260,5 +264,5 @@ bool TVemoData::SaveToFile(const std::string& fileName) const {
         }
         out.U16(FCurrentGroup);
     }
-    return FileIO::ReplaceFile(fileName, out.Data());
+    return out.Data();
 }

@@ -43,6 +43,7 @@ public:
     bool SetRawMark(int q, uint8_t value);
     void SetMarkCount(int count) { FMarks.resize(static_cast<std::size_t>(count), 0); }
     int MarkCount() const { return static_cast<int>(FMarks.size()); }
+    const std::vector<uint8_t>& RawMarks() const { return FMarks; }
 
     TVemoData* Owner() const { return FOwner; }
     TGroupData* Group() const { return FGroup; }

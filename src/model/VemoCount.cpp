@@ -125,16 +125,22 @@ void TVemoData::CountRatings() {
     if (!teams.empty()) CountRatingsOf(teams);
 }
 
+std::vector<int> TVemoData::WindowQuestionRatings() const { return RatingsOf(TeamsInView(), WindowQuestionCount()); }
+
+std::vector<int> TVemoData::RatingsOf(const TeamArrayType& teams, int count) const {
+    std::vector<int> ratings(static_cast<std::size_t>(count), static_cast<int>(teams.size()));
+    for (const TTeamData* team : teams)
+        SubtractTaken(team->FMarks.data() + FTourStart, CoveredQuestions(*team, FTourStart, count), ratings.data());
+    if (FCountOptions.RatingPlusOne)
+        for (int& r : ratings) ++r;
+    return ratings;
+}
+
 std::vector<int> TVemoData::CountRatingsOf(const TeamArrayType& teams) {
     if (WindowQuestionCount() < FLastQuestion) FLastQuestion = static_cast<uint16_t>(WindowQuestionCount());
     const int last = FLastQuestion;
     const int start = FTourStart;
-
-    std::vector<int> ratings(static_cast<std::size_t>(last), static_cast<int>(teams.size()));
-    for (const TTeamData* team : teams)
-        SubtractTaken(team->FMarks.data() + start, CoveredQuestions(*team, start, last), ratings.data());
-    if (FCountOptions.RatingPlusOne)
-        for (int& r : ratings) ++r;
+    const std::vector<int> ratings = RatingsOf(teams, last);
 
     for (TTeamData* team : teams) {
         const TakenSums sums = SumTaken(team->FMarks.data() + start, CoveredQuestions(*team, start, last), ratings.data());
@@ -174,8 +180,19 @@ void TVemoData::CountResult() {
     }
 }
 
+// After a count the positions are exactly 0..n-1, and each team goes
+// straight to its own; only stale positions need the sort.
 TeamArrayType TVemoData::TeamsInCountedOrder() const {
     TeamArrayType order = TeamsInView();
+    TeamArrayType placed(order.size(), nullptr);
+    const auto fits = [&placed](const TTeamData* team) {
+        return team->SortPos >= 0 && static_cast<std::size_t>(team->SortPos) < placed.size() &&
+               !placed[static_cast<std::size_t>(team->SortPos)];
+    };
+    std::size_t count = 0;
+    for (; count < order.size() && fits(order[count]); ++count)
+        placed[static_cast<std::size_t>(order[count]->SortPos)] = order[count];
+    if (count == order.size()) return placed;
     std::stable_sort(order.begin(), order.end(),
                      [](const TTeamData* a, const TTeamData* b) { return a->SortPos < b->SortPos; });
     return order;

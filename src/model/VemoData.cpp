@@ -3,6 +3,7 @@
 #include "base/Errors.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 TTeamData* TVemoData::TeamByIndex(int i) const {
     if (i < 0 || i >= TeamCount()) return nullptr;
@@ -154,10 +155,36 @@ int TVemoData::GetLastQuestion() {
 // The source is recounted first, so the copy takes its results as they are.
 std::unique_ptr<TVemoData> TVemoData::CreateCopy(TVemoData& source) {
     source.GetLastQuestion();
+    return source.Clone();
+}
+
+// A team keeps the group object at the same position in the copy's list.
+std::unique_ptr<TVemoData> TVemoData::Clone() const {
     auto copy = std::make_unique<TVemoData>();
-    static_cast<TGameValues&>(*copy) = source;
-    for (const auto& group : source.FGroups) copy->FGroups.push_back(std::make_unique<TGroupData>(*group));
-    for (const auto& team : source.FTeams) copy->FTeams.push_back(TTeamData::CreateCopy(*team, *copy));
+    static_cast<TGameValues&>(*copy) = *this;
+    std::unordered_map<const TGroupData*, TGroupData*> groupOf;
+    for (const auto& group : FGroups) {
+        copy->FGroups.push_back(std::make_unique<TGroupData>(*group));
+        groupOf[group.get()] = copy->FGroups.back().get();
+    }
+    copy->FTeams.reserve(FTeams.size());
+    for (const auto& team : FTeams) {
+        auto twin = std::make_unique<TTeamData>(copy.get());
+        static_cast<TTeamValues&>(*twin) = *team;
+        twin->FMarks = team->FMarks;
+        if (team->Group()) {
+            const auto found = groupOf.find(team->Group());
+            twin->FGroup = found != groupOf.end() ? found->second : copy->GroupNamed(team->Group()->Name);
+        }
+        copy->FTeams.push_back(std::move(twin));
+    }
     copy->UpdateGroupTeams();
     return copy;
+}
+
+void TVemoData::RestoreValues(const TGameValues& values) {
+    const CountOptions options = FCountOptions;
+    static_cast<TGameValues&>(*this) = values;
+    FCountOptions = options;
+    UpdateGroupTeams();
 }

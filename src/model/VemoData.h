@@ -35,6 +35,8 @@ struct TGameValues {
     std::string FFileName;
     uint16_t FCurrentGroup = 0;
     uint16_t FTourStart = 0;
+
+    bool operator==(const TGameValues&) const = default;
 };
 
 class TVemoData : private TGameValues {
@@ -50,6 +52,15 @@ public:
     // A private copy for an editing dialog. Reads the source's last question
     // with GetLastQuestion, so the source's scores are recounted first.
     static std::unique_ptr<TVemoData> CreateCopy(TVemoData& source);
+    // A copy of everything as it stands, the results of the last count
+    // included, without counting anything (the undo history keeps these).
+    std::unique_ptr<TVemoData> Clone() const;
+
+    // The plain values as they stand, and putting back values this game had
+    // earlier (undo). The count options stay as they are: they follow the
+    // program's options, not the game's history.
+    const TGameValues& Values() const { return *this; }
+    void RestoreValues(const TGameValues& values);
 
     // Teams.
     int TeamCount() const { return static_cast<int>(FTeams.size()); }
@@ -133,6 +144,8 @@ public:
 
     // Counting.
     int QuestionRating(int q) const;
+    // QuestionRating of every window question, in one pass over the marks.
+    std::vector<int> WindowQuestionRatings() const;
     int TeamTakenCount(int i) const;
     int TeamTakenCountByNumber(int number) const;
     void CountRatings();
@@ -148,6 +161,8 @@ public:
     // unknown signature.
     bool LoadFromBytes(std::string_view data, const std::string& fileName);
     bool SaveToFile(const std::string& fileName) const;
+    // The bytes SaveToFile writes.
+    std::string GameFileBytes() const;
 
 private:
     friend class GameFileReader;
@@ -157,6 +172,8 @@ private:
     // Recounts scores and ratings of `teams` and returns the ratings of the
     // counted questions.
     std::vector<int> CountRatingsOf(const TeamArrayType& teams);
+    // The ratings of the window's first `count` questions among `teams`.
+    std::vector<int> RatingsOf(const TeamArrayType& teams, int count) const;
     int TourStartOf(int i) const;
     void AfterTourChange();
 

@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
-#include <numeric>
 
 namespace {
 
@@ -14,7 +12,7 @@ struct TeamColumn {
     DisplayOption option;
     std::string header;  // Windows-1251
     int width;
-    std::function<std::string(const TTeamData&)> value;
+    std::string (*value)(const TTeamData&);
 };
 
 std::string Number(int value) { return std::to_string(value); }
@@ -36,92 +34,82 @@ const std::array<TeamColumn, 9>& TeamColumns() {
     return columns;
 }
 
+const TeamColumn& ColumnOf(DisplayOption option) {
+    return *std::find_if(TeamColumns().begin(), TeamColumns().end(),
+                         [option](const TeamColumn& c) { return c.option == option; });
+}
+
 }  // namespace
 
 void CellMatrix::Clear() {
-    FColumns = FRows = FFixedColumns = FFixedRows = 0;
-    FCells.clear();
+    FGame = nullptr;
+    FFixedColumns = FFixedRows = FQuestions = 0;
+    FRowTeams.clear();
+    FTeamColumns.clear();
+    FRatings.clear();
     FColumnWidths.clear();
-    FRowOfTeam.clear();
-    FTeamAtRow.clear();
 }
 
-bool CellMatrix::Build(TVemoData& game, TableOptions& options) {
+bool CellMatrix::Build(const TVemoData& game, TableOptions& options) {
     Clear();
-    const int questions = game.WindowQuestionCount();
-    const int teams = game.ActiveTeamCount();
-    if (questions == 0 && teams == 0) return false;
-
-    BuildRowMap(game, options[DisplayOption::Sorting]);
-    for (const TeamColumn& c : TeamColumns()) FFixedColumns += options[c.option] ? 1 : 0;
-    if (FFixedColumns == 0) {
+    if (game.WindowQuestionCount() == 0 && game.ActiveTeamCount() == 0) return false;
+    FGame = &game;
+    for (const TeamColumn& c : TeamColumns())
+        if (options[c.option]) FTeamColumns.push_back(c.option);
+    if (FTeamColumns.empty()) {
         options[DisplayOption::OutTeam] = true;
-        FFixedColumns = 1;
+        FTeamColumns.push_back(DisplayOption::OutTeam);
     }
+    FFixedColumns = static_cast<int>(FTeamColumns.size());
     FFixedRows = options[DisplayOption::OutRating] ? 2 : 1;
-    FColumns = FFixedColumns + questions;
-    FRows = FFixedRows + teams;
-    FCells.assign(static_cast<std::size_t>(FColumns) * static_cast<std::size_t>(FRows), TableCell{});
-    for (int column = 0; column < FColumns; ++column)
-        for (int row = 0; row < FRows; ++row) At(column, row).Fixed = column < FFixedColumns || row < FFixedRows;
-
-    FillQuestionColumns(game);
-    FillTeamColumns(game, options);
+    FQuestions = game.WindowQuestionCount();
+    FRatings = game.WindowQuestionRatings();
+    BuildRows(game, options[DisplayOption::Sorting]);
+    for (DisplayOption option : FTeamColumns) FColumnWidths.push_back(ColumnOf(option).width);
+    FColumnWidths.resize(static_cast<std::size_t>(ColumnCount()), kQuestionColumnWidth);
     return true;
 }
 
-// Sorted, a team's row is its place in the last count's order; unsorted, its
-// position among the teams in view in ascending order of their numbers.
-void CellMatrix::BuildRowMap(const TVemoData& game, bool sorted) {
-    const int teams = game.ActiveTeamCount();
-    FRowOfTeam.assign(static_cast<std::size_t>(teams), 0);
+// Sorted, the rows follow the last count's order; unsorted, the numbers of
+// the teams. Places left stale by a change of the teams in view (another
+// group chosen with automatic counting off) still give every team one row.
+void CellMatrix::BuildRows(const TVemoData& game, bool sorted) {
     if (sorted) {
-        for (int i = 0; i < teams; ++i) FRowOfTeam[i] = game.ActiveTeam(i)->SortPos;
-    } else {
-        std::vector<int> byNumber(static_cast<std::size_t>(teams));
-        std::iota(byNumber.begin(), byNumber.end(), 0);
-        std::sort(byNumber.begin(), byNumber.end(),
-                  [&](int a, int b) { return game.ActiveTeam(a)->Number < game.ActiveTeam(b)->Number; });
-        for (int row = 0; row < teams; ++row) FRowOfTeam[byNumber[row]] = row;
+        FRowTeams = game.TeamsInCountedOrder();
+        return;
     }
-    FTeamAtRow.assign(static_cast<std::size_t>(teams), -1);
-    for (int i = 0; i < teams; ++i)
-        if (HasRow(i) && FTeamAtRow[FRowOfTeam[i]] < 0) FTeamAtRow[FRowOfTeam[i]] = i;
+    for (int i = 0; i < game.ActiveTeamCount(); ++i) FRowTeams.push_back(game.ActiveTeam(i));
+    std::stable_sort(FRowTeams.begin(), FRowTeams.end(),
+                     [](const TTeamData* a, const TTeamData* b) { return a->Number < b->Number; });
 }
 
-void CellMatrix::FillQuestionColumns(const TVemoData& game) {
-    const int questions = game.WindowQuestionCount();
-    const int teams = game.ActiveTeamCount();
-    for (int q = 0; q < questions; ++q) {
-        const int column = FFixedColumns + q;
-        // With one header row the number overwrites the rating.
-        At(column, FFixedRows - 1).Text = Number(game.QuestionRating(q));
-        At(column, 0).Text = Number(q + 1);
-        for (int i = 0; i < teams; ++i)
-            if (HasRow(i)) At(column, FFixedRows + FRowOfTeam[i]).Text = std::string(1, game.QuestSign(i, q));
+std::string CellMatrix::Text(int column, int row) const {
+    if (column < 0 || row < 0 || column >= ColumnCount() || row >= RowCount()) return {};
+    if (row < FFixedRows) {
+        if (column < FFixedColumns)
+            return row == FFixedRows - 1 ? ColumnOf(FTeamColumns[column]).header : std::string();
+        const int q = column - FFixedColumns;
+        return row == 0 ? Number(q + 1) : Number(FRatings[q]);
     }
+    const TTeamData& team = *FRowTeams[row - FFixedRows];
+    if (column < FFixedColumns) return ColumnOf(FTeamColumns[column]).value(team);
+    return team.Mark(column - FFixedColumns) ? "+" : "-";
 }
 
-void CellMatrix::FillTeamColumns(const TVemoData& game, const TableOptions& options) {
-    FColumnWidths.assign(static_cast<std::size_t>(FColumns), kQuestionColumnWidth);
-    const int teams = game.ActiveTeamCount();
-    int column = 0;
-    for (const TeamColumn& c : TeamColumns()) {
-        if (!options[c.option]) continue;
-        FColumnWidths[column] = c.width;
-        At(column, FFixedRows - 1).Text = c.header;
-        for (int i = 0; i < teams; ++i)
-            if (HasRow(i)) At(column, FFixedRows + FRowOfTeam[i]).Text = c.value(*game.ActiveTeam(i));
-        ++column;
-    }
+TTeamData* CellMatrix::TeamOfRow(int row) const {
+    if (row < 0 || row >= static_cast<int>(FRowTeams.size())) return nullptr;
+    return FRowTeams[row];
 }
 
 int CellMatrix::RowOfTeam(int i) const {
-    if (i < 0 || i >= static_cast<int>(FRowOfTeam.size())) return 0;
-    return FRowOfTeam[i];
+    if (!FGame) return 0;
+    const auto found = std::find(FRowTeams.begin(), FRowTeams.end(), FGame->ActiveTeam(i));
+    return found == FRowTeams.end() ? 0 : static_cast<int>(found - FRowTeams.begin());
 }
 
 int CellMatrix::TeamAtRow(int row) const {
-    if (row < 0 || row >= static_cast<int>(FTeamAtRow.size())) return -1;
-    return FTeamAtRow[row];
+    const TTeamData* team = TeamOfRow(row);
+    for (int i = 0; team && i < FGame->ActiveTeamCount(); ++i)
+        if (FGame->ActiveTeam(i) == team) return i;
+    return -1;
 }

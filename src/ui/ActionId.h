@@ -27,6 +27,8 @@ enum class ActionId {
     ActOutScore,
     ActOutSumRating,
     ActGraphTable,
+    ActUndo,
+    ActRedo,
     ActRegister,
     ActDigEnter,
     ActAllPlus,

@@ -1,17 +1,23 @@
 #include "ui/FileCommands.h"
 
 #include "base/Errors.h"
+#include "base/FileIO.h"
+#include "model/RecoveryFile.h"
 #include "model/VemoData.h"
 #include "ui/GameFiles.h"
 #include "ui/MainActions.h"
 #include "ui/MainParts.h"
 #include "ui/TFormMain.h"
 #include "ui/WindowTitle.h"
+#include "ui/document/GameDocument.h"
+#include "ui/document/RecoveryJournal.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/text/AnsiText.h"
 
 #include <QCoreApplication>
 #include <QFile>
+
+#include <algorithm>
 
 using enum ActionId;
 
@@ -20,18 +26,16 @@ bool FileCommands::SaveChangesPrompt() {
     switch (AppDialogs().QuestionBox(QStringLiteral("Последние изменения не сохранены.\rСохранить изменения?"),
                                      QStringLiteral("Сохранение"), true)) {
         case Dialogs::Answer::Cancel: return false;
-        case Dialogs::Answer::Yes: ActSaveFileExecute(); return true;
+        case Dialogs::Answer::Yes: return SaveGame();
         case Dialogs::Answer::No: return true;
     }
     return true;
 }
 
 void FileCommands::ShowEmptyGame() {
-    FParts.files.SetCurrentFile({});
-    auto game = FParts.form.NewGameObject();
+    auto game = FParts.document.NewGame();
     game->SetGameName(ToAnsi(TFormMain::kNewGameName));
-    FParts.form.SetGame(std::move(game));
-    FParts.actions.SetEnabled(ActSaveFile, false);
+    FParts.document.Open(std::move(game), {});
     FParts.actions.SetGameCommandsEnabled(false);
     FParts.actions.SetEnabled(ActDeposit, false);
     FParts.actions.SetEnabled(ActScrResults, false);
@@ -44,11 +48,10 @@ void FileCommands::ShowEmptyGame() {
 // The previous game is gone once loading starts; a file that cannot be read
 // leaves the empty game, with the commands and the table to match.
 bool FileCommands::LoadGame(const QString& path) {
-    FParts.form.SetGame(FParts.form.NewGameObject());
-    TVemoData& game = FParts.form.Game();
+    auto game = FParts.document.NewGame();
     bool loaded = false;
     try {
-        loaded = game.LoadFromFile(QFile::encodeName(path).toStdString());
+        loaded = game->LoadFromFile(QFile::encodeName(path).toStdString());
     } catch (const Exception&) {
         ShowEmptyGame();
         throw;
@@ -57,14 +60,17 @@ bool FileCommands::LoadGame(const QString& path) {
         ShowEmptyGame();
         return false;
     }
-    FParts.files.RememberDirectoryOf(path);
-    FParts.files.SetCurrentFile(path);
+    ShowGame(std::move(game), path, false);
+    FParts.form.SetLastQuestionShown(FParts.document.Game().WindowQuestionCount());
+    FParts.document.Game().CountResult();
+    return true;
+}
+
+void FileCommands::ShowGame(std::unique_ptr<TVemoData> game, const QString& path, bool modified) {
+    FParts.document.Open(std::move(game), path, modified);
+    if (!path.isEmpty()) FParts.files.RememberDirectoryOf(path);
     FParts.actions.SetGameCommandsEnabled(true);
     FParts.actions.SetEnabled(ActSaveAsFile, true);
-    FParts.actions.SetEnabled(ActSaveFile, false);
-    FParts.form.SetLastQuestionShown(game.WindowQuestionCount());
-    game.CountResult();
-    return true;
 }
 
 void FileCommands::ActNewExecute() {
@@ -85,24 +91,57 @@ void FileCommands::ActOpenFileExecute() {
 }
 
 bool FileCommands::WriteGame(const QString& path) {
-    if (!GameFiles::Write(FParts.form.Game(), path)) return false;
-    FParts.actions.SetEnabled(ActSaveFile, false);
+    if (!GameFiles::Write(FParts.document.Game(), path)) return false;
+    FParts.document.SetSaved(path);
     return true;
 }
 
-void FileCommands::ActSaveFileExecute() {
-    if (!FParts.form.HasTeams()) return;
-    if (FParts.files.CurrentFile().isEmpty()) {
-        ActSaveAsFileExecute();
-        return;
-    }
-    WriteGame(FParts.files.CurrentFile());
+void FileCommands::ActSaveFileExecute() { SaveGame(); }
+
+void FileCommands::ActSaveAsFileExecute() { SaveGameAs(); }
+
+bool FileCommands::SaveGame() {
+    if (!FParts.form.HasTeams()) return true;
+    if (FParts.document.FileName().isEmpty()) return SaveGameAs();
+    return WriteGame(FParts.document.FileName());
 }
 
-void FileCommands::ActSaveAsFileExecute() {
+bool FileCommands::SaveGameAs() {
     const QString path = FParts.files.AskSavePath();
-    if (path.isEmpty() || !WriteGame(path)) return;
+    if (path.isEmpty() || !WriteGame(path)) return false;
     FParts.files.RememberDirectoryOf(path);
-    FParts.files.SetCurrentFile(path);
-    FParts.form.setWindowTitle(GameWindowTitle(FParts.form.Game(), path));
+    FParts.form.setWindowTitle(GameWindowTitle(FParts.document.Game(), path));
+    return true;
+}
+
+bool FileCommands::OfferRecovery() {
+    if (!FParts.journal.HasRecord()) return false;
+    const Dialogs::Answer answer =
+        AppDialogs().QuestionBox(QStringLiteral("Программа была закрыта аварийно. Восстановить несохраненную игру?"),
+                                 QStringLiteral("Восстановление"), false);
+    if (answer == Dialogs::Answer::Yes && RestoreRecoveryFile()) return true;
+    FParts.journal.Discard();
+    return false;
+}
+
+// The game comes back as the scorer left it: with its file, so that Save
+// writes the user's file, and with its unsaved changes.
+bool FileCommands::RestoreRecoveryFile() {
+    auto game = FParts.document.NewGame();
+    RecoveryInfo info;
+    try {
+        info = ReadRecoveryFile(FileIO::ReadWholeFile(QFile::encodeName(FParts.journal.FilePath()).toStdString()),
+                                *game);
+    } catch (const Exception&) {
+        AppDialogs().ErrorBox(QStringLiteral("Файл восстановления поврежден, игра не восстановлена."),
+                              QStringLiteral("Ошибка"));
+        return false;
+    }
+    const int lastQuestion = std::clamp(info.lastQuestion, 0, game->WindowQuestionCount());
+    ShowGame(std::move(game), QFile::decodeName(QByteArray::fromStdString(info.userFile)), info.modified);
+    FParts.actions.SetEnabled(ActDeposit, true);
+    FParts.actions.SetEnabled(ActScrResults, true);
+    FParts.form.SetLastQuestionShown(lastQuestion);
+    FParts.document.Game().CountResult();
+    return true;
 }

@@ -1,6 +1,6 @@
-// The window's game file: the current file, the folder the file dialogs
-// start in, the open and save dialogs, and writing with the one message a
-// failed write gives.
+// The window's game files: the folder the file dialogs start in, the open
+// and save dialogs, and writing with the one message a failed write gives.
+// The current file is the game document's.
 #pragma once
 
 #include <QString>
@@ -11,8 +11,6 @@ class GameFiles {
 public:
     explicit GameFiles(QString programDirectory);
 
-    const QString& CurrentFile() const { return FCurrentFile; }
-    void SetCurrentFile(const QString& path) { FCurrentFile = path; }
     const QString& LastDirectory() const { return FLastDirectory; }
     // The folder of `path` becomes the start of the next file dialog.
     void RememberDirectoryOf(const QString& path);
@@ -26,6 +24,5 @@ public:
     static bool Write(const TVemoData& game, const QString& path);
 
 private:
-    QString FCurrentFile;
     QString FLastDirectory;
 };

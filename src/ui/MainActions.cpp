@@ -73,6 +73,8 @@ const ActionRow kActionTable[] = {
     {ActionId::ActOutScore, "ActOutScore", "Очки команды", nullptr, {}, kCheck, kOn, nullptr, Run<&ViewCommands::ActOutExecute>},
     {ActionId::ActOutSumRating, "ActOutSumRating", "Рейтинг команды", nullptr, {}, kCheck, kOn, nullptr, Run<&ViewCommands::ActOutExecute>},
     {ActionId::ActGraphTable, "ActGraphTable", "Включить графику", nullptr, {}, kCheck, kOn, nullptr, Run<&ViewCommands::ActGraphTableExecute>},
+    {ActionId::ActUndo, "ActUndo", "Отменить", nullptr, Ctrl(Qt::Key_Z), kPlain, kOff, nullptr, Run<&EditCommands::ActUndoExecute>},
+    {ActionId::ActRedo, "ActRedo", "Повторить", nullptr, Ctrl(Qt::Key_Y), kPlain, kOff, nullptr, Run<&EditCommands::ActRedoExecute>},
     {ActionId::ActRegister, "ActRegister", "Регистрация команд", "", Ctrl(Qt::Key_R), kPlain, kOn, "register", nullptr},
     {ActionId::ActDigEnter, "ActDigEnter", "Цифровой ввод", nullptr, Ctrl(Qt::Key_D), kPlain, kOff, "digenter", nullptr},
     {ActionId::ActAllPlus, "ActAllPlus", "\"Взяли все\"", nullptr, {}, kPlain, kOff, "allplus", Run<&EditCommands::ActAllPlusExecute>},

@@ -45,7 +45,7 @@ const std::vector<MenuLayout>& MenuBarLayout() {
           kSeparator, A(ActOutNTeam), A(ActOutTeam), A(ActOutTown), A(ActOutCapt), A(ActOutCoach),
           A(ActOutPlace), A(ActOutScore), A(ActOutSumRating), kEnd}},
         {"Редактирование",
-         {A(ActRegister), A(ActDigEnter), kSeparator, A(ActAllPlus), A(ActAllMinus), A(ActInverse), kSeparator,
+         {A(ActUndo), A(ActRedo), kSeparator, A(ActRegister), A(ActDigEnter), kSeparator, A(ActAllPlus), A(ActAllMinus), A(ActInverse), kSeparator,
           A(ActDeposit)}},
         {"Результаты",
          {Sub("Опции подсчета"), A(ActAutoCount), A(ActHiRating), A(ActSortByRating), kSeparator,

@@ -10,7 +10,11 @@
 #include "ui/MainStatusBar.h"
 #include "ui/OptionsPanel.h"
 #include "ui/TimerDisplay.h"
+#include "ui/ScriptInput.h"
+#include "ui/UndoActions.h"
 #include "ui/WindowTitle.h"
+#include "ui/document/GameDocument.h"
+#include "ui/document/RecoveryJournal.h"
 #include "ui/draw/ProgramFont.h"
 #include "ui/platform/AboutBox.h"
 #include "ui/platform/Dialogs.h"
@@ -40,23 +44,30 @@ std::string ConfigPath() { return ConfigFilePath(QFile::encodeName(ProgramDirect
 static void RegisterPictures() { Q_INIT_RESOURCE(vemo_ui); }
 
 TFormMain::TFormMain(const StartupOptions& options, QWidget* parent)
-    : QMainWindow(parent), FOptions(options), FGame(std::make_unique<TVemoData>()), FFiles(ProgramDirectory()) {
+    : QMainWindow(parent), FOptions(options), FDocument(new GameDocument(this)), FFiles(ProgramDirectory()) {
     RegisterPictures();
     setObjectName(QStringLiteral("FormMain"));
     // A narrow face, so the panel's options and the status texts fit their widths.
     setFont(Draw::ProgramFont());
     setWindowTitle(kProgramTitle);
-    FGame->SetGameName(ToAnsi(kNewGameName));
+    FDocument->Game().SetGameName(ToAnsi(kNewGameName));
+    FJournal = new RecoveryJournal(*FDocument, this);
     FActions = std::make_unique<MainActions>(*this);
     ApplyConfigFlags(FConfig, *FActions);
+    FDocument->SetCountSource([this] { return WindowCountOptions(); },
+                              [this] { return FActions->Checked(ActAutoCount); });
     BuildLayout();
-    FParts = std::make_unique<MainParts>(
-        MainParts{*this, *FActions, *SettPanel, *FTable, FFiles, FConfig, *EnterQ, *FTimerDisplay});
+    FParts = std::make_unique<MainParts>(MainParts{*this, *FDocument, *FJournal, *FActions, *SettPanel, *FTable,
+                                                   FFiles, FConfig, *EnterQ, *FTimerDisplay});
     FCommands = std::make_unique<MainCommands>(*FParts);
     ConnectParts();
 }
 
-TFormMain::~TFormMain() = default;
+// The journal and the document follow and call the parts; they go first.
+TFormMain::~TFormMain() {
+    delete FJournal;
+    delete FDocument;
+}
 
 void TFormMain::BuildLayout() {
     auto* central = new QWidget(this);
@@ -104,7 +115,18 @@ void TFormMain::ConnectParts() {
     connect(SettPanel, &OptionsPanel::GroupChosen, this, [&view](int index) { view.GroupsBoxChange(index); });
     auto& count = FCommands->Get<CountCommands>();
     connect(SettPanel, &OptionsPanel::RatingChosen, this, [&count] { count.ChooseRatingClick(); });
-    connect(FTable, &GameTable::MarksChanged, this, &TFormMain::GameChanged);
+    auto& edit = FCommands->Get<EditCommands>();
+    connect(FTable, &GameTable::ToggleRequested, this,
+            [&edit](TTeamData* team, int question) { edit.ToggleAnswer(team, question); });
+    connect(FDocument, &GameDocument::Changed, this, &TFormMain::RebuildTable);
+    connect(FDocument, &GameDocument::ModifiedChanged, this,
+            [this](bool modified) { FActions->SetEnabled(ActSaveFile, modified); });
+    connect(FJournal, &RecoveryJournal::WriteFailed, this, [](const QString& path) {
+        AppDialogs().ErrorBox(QStringLiteral("Не удается сохранить копию игры для восстановления после сбоя:\r") +
+                                  path + QStringLiteral("\rПрограмма продолжит работу без нее."),
+                              QStringLiteral("Восстановление"));
+    });
+    BindUndoActions(*FActions, *FDocument);
 }
 
 void TFormMain::BringToFront() {
@@ -131,9 +153,14 @@ void TFormMain::FirstShow() {
     }
     StBar->StartClock();
     LoadConfiguration();
-    if (FOptions.hasOpen) OpenFromCommandLine(FOptions.openPath);
+    const bool recovered = !FOptions.embedding && FCommands->Get<FileCommands>().OfferRecovery();
+    if (FOptions.hasOpen && !recovered) OpenFromCommandLine(FOptions.openPath);
     RebuildTable();
     PanelBack->show();
+    // Started for automation, the window leaves an earlier crash's game to
+    // the next start by a user, who can be asked about it.
+    if (!FOptions.embedding) FJournal->Start();
+    if (ScriptInput::Requested()) new ScriptInput(*FParts);
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
@@ -151,7 +178,8 @@ void TFormMain::closeEvent(QCloseEvent* event) {
         }
     }
     FTable->Clear();
-    FGame = std::make_unique<TVemoData>();
+    // Only a run that kept the journal removes the file; another run's stays.
+    if (FShownOnce && !FOptions.embedding) FJournal->Discard();
     event->accept();
 }
 
@@ -176,7 +204,7 @@ void TFormMain::LoadConfiguration() {
 void TFormMain::ApplyConfiguration() {
     ApplyConfigFlags(FConfig, *FActions);
     SettPanel->SetRatingPlusOne(FConfig.Count.RatingPlusOne);
-    FGame->SetCountOptions(WindowCountOptions());
+    ApplyCountOptions();
     FTable->SetGraphic(FActions->Checked(ActGraphTable));
     FCommands->Get<TimerCommands>().ActTimerStopExecute();
     FCommands->Get<ProgramCommands>().ApplyAssociation();
@@ -204,11 +232,13 @@ void TFormMain::OpenFromCommandLine(const QString& path) {
 
 // ---- The game and what every change shares ----
 
-void TFormMain::SetGame(std::unique_ptr<TVemoData> game) { FGame = std::move(game); }
+TVemoData& TFormMain::Game() const { return FDocument->Game(); }
 
-bool TFormMain::HasTeams() const { return FGame->ActiveTeamCount() > 0; }
+const QString& TFormMain::CurrentFile() const { return FDocument->FileName(); }
 
-bool TFormMain::Modified() const { return FActions->Enabled(ActSaveFile); }
+bool TFormMain::HasTeams() const { return Game().ActiveTeamCount() > 0; }
+
+bool TFormMain::Modified() const { return FDocument->Modified(); }
 
 CountOptions TFormMain::WindowCountOptions() const {
     CountOptions options;
@@ -219,33 +249,23 @@ CountOptions TFormMain::WindowCountOptions() const {
     return options;
 }
 
-std::unique_ptr<TVemoData> TFormMain::NewGameObject() const {
-    auto game = std::make_unique<TVemoData>();
-    game->SetCountOptions(WindowCountOptions());
-    return game;
-}
-
-void TFormMain::GameChanged() {
-    FActions->SetEnabled(ActSaveFile, true);
-    CountIfAutomatic();
-    RebuildTable();
-}
+void TFormMain::ApplyCountOptions() { Game().SetCountOptions(WindowCountOptions()); }
 
 void TFormMain::CountIfAutomatic() {
-    if (FActions->Checked(ActAutoCount)) FGame->CountResult();
+    if (FActions->Checked(ActAutoCount)) Game().CountResult();
 }
 
 void TFormMain::RebuildTable() {
     TableOptions options = CollectTableOptions(*FActions);
-    const bool content = FTable->Rebuild(*FGame, options);
+    const bool content = FTable->Rebuild(Game(), options);
     // With no team column chosen the table shows the names; the option says so too.
     ApplyTableOptions(options, *FActions);
-    if (content) setWindowTitle(GameWindowTitle(*FGame, FFiles.CurrentFile()));
-    SettPanel->FillSelectors(content ? FGame.get() : nullptr);
+    if (content) setWindowTitle(GameWindowTitle(Game(), CurrentFile()));
+    SettPanel->FillSelectors(content ? &Game() : nullptr);
 }
 
 void TFormMain::SetLastQuestionShown(int count) {
-    FGame->StoreLastQuestion(count);
+    Game().StoreLastQuestion(count);
     EnterQ->setMaximum(count);
     EnterQ->setValue(count);
 }

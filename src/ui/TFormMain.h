@@ -1,9 +1,9 @@
-// The program's main window: it owns the open game and wires its parts (the
-// actions, the options panel, the game table, the status bar, the timer
+// The program's main window: it holds the game document and wires its parts
+// (the actions, the options panel, the game table, the status bar, the timer
 // display) to the groups of commands that act on them. It keeps what every
-// command shares: the game, the tail of every change, the rebuild of the
-// table, and the configuration read at the first showing and written at
-// closing.
+// command shares: the rebuild of the table after every change of the game,
+// the count options the document counts with, and the configuration read at
+// the first showing and written at closing.
 #pragma once
 
 #include "base/CountOptions.h"
@@ -15,12 +15,14 @@
 
 #include <memory>
 
+class GameDocument;
 class GameTable;
 class MainActions;
 class MainCommands;
 class MainStatusBar;
 class OptionsPanel;
 class QSpinBox;
+class RecoveryJournal;
 class TimerDisplay;
 class TVemoData;
 struct MainParts;
@@ -33,21 +35,19 @@ public:
     explicit TFormMain(const StartupOptions& options, QWidget* parent = nullptr);
     ~TFormMain() override;
 
-    TVemoData& Game() const { return *FGame; }
-    void SetGame(std::unique_ptr<TVemoData> game);
-    const QString& CurrentFile() const { return FFiles.CurrentFile(); }
+    GameDocument& Document() const { return *FDocument; }
+    TVemoData& Game() const;
+    const QString& CurrentFile() const;
     bool HasTeams() const;
     bool Modified() const;
     // True while the configuration is put on the controls; the commands of
     // the options they toggle then wait.
     bool Updating() const { return FUpdating; }
 
-    // A new game with the count options the window shows.
-    std::unique_ptr<TVemoData> NewGameObject() const;
-    // The tail of every change of the game: it becomes modified, is counted
-    // when automatic counting is on, and the table is rebuilt.
-    void GameChanged();
     void CountIfAutomatic();
+    // Gives the game the count options the window shows (the document gives
+    // them to every game it takes in).
+    void ApplyCountOptions();
     // Rebuilds the table from the game and the options; with content also
     // the title, and in every case the tour and group selectors.
     void RebuildTable();
@@ -70,10 +70,12 @@ private:
     void ApplyConfiguration();
     void SaveConfiguration();
     void OpenFromCommandLine(const QString& path);
+    void StartRecovery();
     CountOptions WindowCountOptions() const;
 
     StartupOptions FOptions;
-    std::unique_ptr<TVemoData> FGame;
+    GameDocument* FDocument = nullptr;
+    RecoveryJournal* FJournal = nullptr;
     GameFiles FFiles;
     ProgramConfig FConfig;
     bool FUpdating = false;

@@ -158,14 +158,24 @@ TEST(CellMatrix, EmptyPartsOfAGame) {
     EXPECT_EQ(m.Cell(1, 2).Text, "T1");
 }
 
-TEST(CellMatrix, StalePlacesDoNotSpillIntoTheHeaders) {
-    auto game = MakeGame({2}, {"++", "--"});
-    game->TeamByIndex(0)->SortPos = -1;
-    game->TeamByIndex(1)->SortPos = 7;
+// Places left stale (another group chosen with automatic counting off) may
+// repeat or lie outside the rows: every team still has a row of its own, in
+// the order of the places it has.
+TEST(CellMatrix, StalePlacesStillGiveEveryTeamOneRow) {
+    auto game = MakeGame({2}, {"++", "--", "+-", "-+"});
+    const int stale[] = {7, -1, 0, 0};
+    for (int i = 0; i < 4; ++i) game->TeamByIndex(i)->SortPos = stale[i];
     TableOptions options = OnlyName();
     CellMatrix m;
     ASSERT_TRUE(m.Build(*game, options));
     EXPECT_EQ(Utf8(m.Cell(0, 1).Text), "Команда");
     EXPECT_EQ(m.Cell(1, 0).Text, "1");
-    EXPECT_EQ(m.TeamAtRow(0), -1);
+    std::vector<std::string> names;
+    for (int row = 2; row < m.RowCount(); ++row) names.push_back(m.Cell(0, row).Text);
+    EXPECT_EQ(names, (std::vector<std::string>{"T2", "T3", "T4", "T1"}));
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(m.TeamOfRow(row)->Name, names[row]);
+        EXPECT_EQ(m.RowOfTeam(m.TeamAtRow(row)), row);
+    }
+    EXPECT_EQ(m.Cell(1, 5).Text, "+");  // T1's first answer in the last row
 }

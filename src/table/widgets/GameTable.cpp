@@ -3,7 +3,6 @@
 #include "table/widgets/FrozenGridView.h"
 #include "table/widgets/GameTableModel.h"
 #include "table/widgets/GridCellDelegate.h"
-#include "model/VemoData.h"
 
 #include <QStackedLayout>
 
@@ -49,8 +48,7 @@ QTableView* GameTable::GraphicGrid() const { return FViews->graphic; }
 
 FrozenGridView* GameTable::VisibleGrid() const { return FGraphic ? FViews->graphic : FViews->text; }
 
-bool GameTable::Rebuild(TVemoData& game, TableOptions& options) {
-    FGame = &game;
+bool GameTable::Rebuild(const TVemoData& game, TableOptions& options) {
     FrozenGridView* grid = VisibleGrid();
     const QModelIndex before = grid->currentIndex();
     const bool content = FModel->Rebuild(game, options);
@@ -92,32 +90,13 @@ int GameTable::QuestionOf(const FrozenGridView* grid) const {
     return q >= 0 ? q : -1;
 }
 
-// A mark byte read from a file may be any non-zero value; it still counts
-// as taken, so toggling clears it rather than flipping its lowest bit.
 void GameTable::ToggleCurrent(const FrozenGridView* grid) {
     const QModelIndex current = grid->currentIndex();
     const int q = QuestionOf(grid);
-    if (FGame && current.isValid() && q >= 0) {
-        const int i = FModel->Matrix().TeamAtRow(current.row() - FModel->Matrix().FixedRowCount());
-        if (TTeamData* team = FGame->ActiveTeam(i)) team->SetMark(q, team->Mark(q) ? 0 : 1);
-    }
-    emit MarksChanged();
+    TTeamData* team = current.isValid() && q >= 0
+                          ? FModel->Matrix().TeamOfRow(current.row() - FModel->Matrix().FixedRowCount())
+                          : nullptr;
+    emit ToggleRequested(team, q);
 }
 
-void GameTable::SetWholeQuestion(WholeQuestion action) {
-    const int q = CurrentQuestion();
-    if (!FGame || q < 0) return;
-    for (int i = 0; i < FGame->ActiveTeamCount(); ++i) {
-        TTeamData* team = FGame->ActiveTeam(i);
-        switch (action) {
-            case WholeQuestion::AllPlus: team->SetMark(q, 1); break;
-            case WholeQuestion::AllMinus: team->SetMark(q, 0); break;
-            case WholeQuestion::Inverse: team->SetMark(q, team->Mark(q) ? 0 : 1); break;
-        }
-    }
-}
-
-void GameTable::Clear() {
-    FModel->Clear();
-    FGame = nullptr;
-}
+void GameTable::Clear() { FModel->Clear(); }

@@ -2,7 +2,8 @@
 // current tour, with the chosen team columns in front. It exists in two
 // forms in the same place, the text grid `Table` and the drawn grid
 // `TableGr`, both views on one model of the cell matrix; one of them is
-// visible. A double click toggles the mark of the grid's current cell.
+// visible. A double click asks to toggle the mark of the grid's current
+// cell; whoever owns the game makes the change and rebuilds the table.
 #pragma once
 
 #include "settings/TableOptions.h"
@@ -12,6 +13,7 @@
 #include <memory>
 
 class QTableView;
+class TTeamData;
 class TVemoData;
 class FrozenGridView;
 class GameTableModel;
@@ -19,8 +21,6 @@ class GameTableModel;
 class GameTable : public QWidget {
     Q_OBJECT
 public:
-    enum class WholeQuestion { AllPlus, AllMinus, Inverse };
-
     explicit GameTable(QWidget* parent = nullptr);
     ~GameTable() override;
 
@@ -28,7 +28,9 @@ public:
     // team column is chosen, OutTeam is switched on in `options` (the caller
     // checks its action to match). False when the game has neither a
     // question in the window nor a team in view: both grids are hidden then.
-    bool Rebuild(TVemoData& game, TableOptions& options);
+    // The table reads `game` until the next rebuild: rebuild it after every
+    // change or replacement of the game, before the grids paint again.
+    bool Rebuild(const TVemoData& game, TableOptions& options);
 
     // Shows the graphic or the text grid; the newly shown one takes the
     // other's current cell and the focus.
@@ -40,9 +42,6 @@ public:
     int CurrentTeamIndex() const;
     // Window question (0-based) of the visible grid's current column, or -1.
     int CurrentQuestion() const;
-    // Sets, clears or inverts the current question's mark for every team in
-    // view of the game last rebuilt. The caller runs the change tail.
-    void SetWholeQuestion(WholeQuestion action);
     // Releases the matrix (the window is closing).
     void Clear();
 
@@ -50,10 +49,10 @@ public:
     QTableView* GraphicGrid() const;
 
 signals:
-    // After a double click on either grid, or Space on its current cell: the
-    // current cell's mark was toggled (or no team was there); the game takes
-    // the change tail.
-    void MarksChanged();
+    // A double click on either grid, or Space on its current cell: the user
+    // toggles the mark of `team` (nullptr when no team is in that row) for
+    // window question `question` (-1 when the cell is no answer).
+    void ToggleRequested(TTeamData* team, int question);
 
 private:
     struct Views;
@@ -63,6 +62,5 @@ private:
 
     std::unique_ptr<GameTableModel> FModel;
     std::unique_ptr<Views> FViews;
-    TVemoData* FGame = nullptr;
     bool FGraphic = true;
 };

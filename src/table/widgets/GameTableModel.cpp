@@ -2,17 +2,16 @@
 
 #include "ui/text/AnsiText.h"
 
-
-bool GameTableModel::Rebuild(TVemoData& game, TableOptions& options) {
-    const bool content = FSpare.Build(game, options);
-    const bool sameShape = FSpare.RowCount() == FMatrix.RowCount() && FSpare.ColumnCount() == FMatrix.ColumnCount();
-    if (sameShape) {
-        std::swap(FMatrix, FSpare);
+bool GameTableModel::Rebuild(const TVemoData& game, TableOptions& options) {
+    CellMatrix next;
+    const bool content = next.Build(game, options);
+    if (next.RowCount() == FMatrix.RowCount() && next.ColumnCount() == FMatrix.ColumnCount()) {
+        FMatrix = std::move(next);
         if (FMatrix.RowCount() > 0 && FMatrix.ColumnCount() > 0)
             emit dataChanged(index(0, 0), index(FMatrix.RowCount() - 1, FMatrix.ColumnCount() - 1));
     } else {
         beginResetModel();
-        std::swap(FMatrix, FSpare);
+        FMatrix = std::move(next);
         endResetModel();
     }
     return content;
@@ -21,13 +20,10 @@ bool GameTableModel::Rebuild(TVemoData& game, TableOptions& options) {
 void GameTableModel::Clear() {
     beginResetModel();
     FMatrix.Clear();
-    FSpare.Clear();
     endResetModel();
 }
 
-int GameTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : FMatrix.RowCount();
-}
+int GameTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : FMatrix.RowCount(); }
 
 int GameTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : FMatrix.ColumnCount();
@@ -35,10 +31,9 @@ int GameTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant GameTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
-    const TableCell& cell = FMatrix.Cell(index.column(), index.row());
     switch (role) {
-        case Qt::DisplayRole: return FromAnsi(cell.Text);
-        case FixedRole: return cell.Fixed;
+        case Qt::DisplayRole: return FromAnsi(FMatrix.Text(index.column(), index.row()));
+        case FixedRole: return FMatrix.IsFixed(index.column(), index.row());
         case TeamHeaderRole: return FMatrix.IsTeamHeader(index.column(), index.row());
         default: return {};
     }
@@ -46,6 +41,6 @@ QVariant GameTableModel::data(const QModelIndex& index, int role) const {
 
 Qt::ItemFlags GameTableModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
-    if (FMatrix.Cell(index.column(), index.row()).Fixed) return Qt::ItemIsEnabled;
+    if (FMatrix.IsFixed(index.column(), index.row())) return Qt::ItemIsEnabled;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }

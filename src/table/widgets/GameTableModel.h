@@ -1,4 +1,6 @@
 // The cell matrix as the one item model both grids of the game table show.
+// Cells are read from the game as the grids paint them, so a rebuild costs
+// the grids' repaint of what is visible.
 #pragma once
 
 #include "table/CellMatrix.h"
@@ -17,7 +19,7 @@ public:
 
     // Builds the matrix anew. Views keep their current cell when the size
     // stays, which is the case for every mark toggled.
-    bool Rebuild(TVemoData& game, TableOptions& options);
+    bool Rebuild(const TVemoData& game, TableOptions& options);
     void Clear();
     const CellMatrix& Matrix() const { return FMatrix; }
 
@@ -28,5 +30,4 @@ public:
 
 private:
     CellMatrix FMatrix;
-    CellMatrix FSpare;  // the next matrix is built here, then swapped in
 };

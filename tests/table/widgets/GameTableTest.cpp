@@ -17,8 +17,8 @@ struct WithApp {
     WithApp() { TestApplication(); }
 };
 
-// A shown table over a counted game that recounts and rebuilds after every
-// change, as the main window does.
+// A shown table over a counted game: a toggle the table asks for is made,
+// counted and rebuilt, as the main window does.
 struct Fixture : WithApp {
     std::unique_ptr<TVemoData> game;
     TableOptions options;
@@ -28,8 +28,9 @@ struct Fixture : WithApp {
     explicit Fixture(std::unique_ptr<TVemoData> g) : game(std::move(g)) {
         game->SetRatingPlusOne(true);
         table.resize(700, 300);
-        QObject::connect(&table, &GameTable::MarksChanged, [this] {
+        QObject::connect(&table, &GameTable::ToggleRequested, [this](TTeamData* team, int question) {
             ++changes;
+            if (team) team->SetMark(question, team->Mark(question) ? 0 : 1);
             Refresh();
         });
         Refresh();
@@ -116,33 +117,17 @@ TEST(GameTable, TheCursorNeverEntersTheFrozenCells) {
     EXPECT_EQ(f.table.CurrentTeamIndex(), 1);
 }
 
-TEST(GameTable, WholeQuestionCommandsChangeOnlyTheTeamsInView) {
-    auto game = Sample();
-    const TGroupData g{"G"};
-    game->AddGroup(&g);
-    game->TeamByIndex(1)->SetGroup(game->GroupByIndex(0));
-    game->TeamByIndex(2)->SetGroup(game->GroupByIndex(0));
-    game->SetCurrentGroup(1);
-    Fixture f(std::move(game));
-    f.Click(2, 9);
-    f.table.SetWholeQuestion(GameTable::WholeQuestion::AllPlus);
-    EXPECT_EQ(f.Marks(0), "++--");
-    EXPECT_EQ(f.Marks(1), "+--+");
-    EXPECT_EQ(f.Marks(2), "---+");
-    f.table.SetWholeQuestion(GameTable::WholeQuestion::Inverse);
-    EXPECT_EQ(f.Marks(1), "+---");
-    f.Click(2, 6);
-    f.table.SetWholeQuestion(GameTable::WholeQuestion::AllMinus);
-    EXPECT_EQ(f.Marks(1), "----");
-    EXPECT_EQ(f.Marks(0), "++--");
-}
-
-TEST(GameTable, AnyNonZeroMarkIsTakenAndToggledOff) {
-    auto game = Sample();
-    game->TeamByIndex(0)->SetRawMark(2, 7);  // as a file may hold it
-    Fixture f(std::move(game));
-    f.DoubleClick(2, 8);
-    EXPECT_EQ(f.game->TeamByIndex(0)->RawMark(2), 0);
+TEST(GameTable, ADoubleClickAsksForTheTeamOfItsRow) {
+    Fixture f(Sample());
+    TTeamData* asked = nullptr;
+    int question = -1;
+    QObject::connect(&f.table, &GameTable::ToggleRequested, [&](TTeamData* team, int q) {
+        asked = team;
+        question = q;
+    });
+    f.DoubleClick(3, 9);  // team 2 is second: row 3; question 4
+    EXPECT_EQ(asked, f.game->TeamByNumber(2));
+    EXPECT_EQ(question, 3);
 }
 
 TEST(GameTable, SwitchingTheFormKeepsTheCurrentCell) {
@@ -171,7 +156,6 @@ TEST(GameTable, AnEmptyGameHidesTheTable) {
     EXPECT_FALSE(table.isVisible());
     EXPECT_EQ(table.CurrentQuestion(), -1);
     EXPECT_EQ(table.CurrentTeamIndex(), -1);
-    table.SetWholeQuestion(GameTable::WholeQuestion::AllPlus);  // nothing to act on
 }
 
 TEST(GameTable, DrawnCellsShowSignsOnWhiteAndHeadersOnButtonFace) {

@@ -28,7 +28,8 @@ constexpr bool kPlain = false;
 constexpr bool kOn = true;
 constexpr bool kOff = false;
 
-// The written command list, in its order.
+// The command list, in its order: the written commands and the two of
+// the undo history.
 const WrittenCommand kCommands[] = {
     {"ActNew", "Новая игра...", "Создать новую игру", "Ctrl+N", kPlain, kOn},
     {"ActOpenFile", "Открыть игру...", "Загрузить игру из файла", "Ctrl+O", kPlain, kOn},
@@ -52,6 +53,8 @@ const WrittenCommand kCommands[] = {
     {"ActOutScore", "Очки команды", nullptr, "", kCheck, kOn},
     {"ActOutSumRating", "Рейтинг команды", nullptr, "", kCheck, kOn},
     {"ActGraphTable", "Включить графику", nullptr, "", kCheck, kOn},
+    {"ActUndo", "Отменить", nullptr, "Ctrl+Z", kPlain, kOff},
+    {"ActRedo", "Повторить", nullptr, "Ctrl+Y", kPlain, kOff},
     {"ActRegister", "Регистрация команд", "", "Ctrl+R", kPlain, kOn},
     {"ActDigEnter", "Цифровой ввод", nullptr, "Ctrl+D", kPlain, kOff},
     {"ActAllPlus", "\"Взяли все\"", nullptr, "", kPlain, kOff},
@@ -169,7 +172,7 @@ TEST_F(FormMainCommandsTest, MenuBarAsWritten) {
         {"Вид",
          "ActSett Вывод информации{ ActSorting - ActOutQuest ActOutRating - ActOutNTeam ActOutTeam ActOutTown "
          "ActOutCapt ActOutCoach ActOutPlace ActOutScore ActOutSumRating }"},
-        {"Редактирование", "ActRegister ActDigEnter - ActAllPlus ActAllMinus ActInverse - ActDeposit"},
+        {"Редактирование", "ActUndo ActRedo - ActRegister ActDigEnter - ActAllPlus ActAllMinus ActInverse - ActDeposit"},
         {"Результаты",
          "Опции подсчета{ ActAutoCount ActHiRating ActSortByRating - ActDeposEnable } ActCount ActScrResults "
          "ActOutResult"},

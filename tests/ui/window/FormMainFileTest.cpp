@@ -6,6 +6,7 @@
 #include "support/GameBuilder.h"
 #include "support/TempDir.h"
 #include "model/VemoData.h"
+#include "ui/document/GameDocument.h"
 
 #include <QAction>
 #include <QSpinBox>
@@ -250,4 +251,47 @@ TEST_F(FormMainFileTest, CommandLineWithAMissingFileSaysSoAndStartsEmpty) {
 
     EXPECT_EQ(Form().windowTitle(), QStringLiteral("ВеМо 2007"));
     EXPECT_TRUE(Form().findChild<QWidget*>(QStringLiteral("PanelBack"))->isVisible());
+}
+
+// Yes to the save prompt means the scorer wants the results kept: when the
+// save then fails or its dialog is cancelled, New, Open and Close stop, and
+// the game stays, modified.
+TEST_F(FormMainFileTest, AnUnsavedYesCancelsNewOpenAndClose) {
+    enum class Command { New, Open, Close };
+    enum class Failure { WriteFails, DialogCancelled };
+    struct Case {
+        Command command;
+        Failure failure;
+    };
+    const Case cases[] = {
+        {Command::New, Failure::WriteFails},   {Command::New, Failure::DialogCancelled},
+        {Command::Open, Failure::WriteFails},  {Command::Open, Failure::DialogCancelled},
+        {Command::Close, Failure::WriteFails}, {Command::Close, Failure::DialogCancelled},
+    };
+    for (const Case& c : cases) {
+        const std::string label = std::to_string(static_cast<int>(c.command)) + "/" +
+                                  std::to_string(static_cast<int>(c.failure));
+        Start();
+        const QString path = OpenModified();
+        if (c.failure == Failure::WriteFails) {
+            std::filesystem::remove(path.toStdString());
+            std::filesystem::create_directory(path.toStdString());
+            FDialogs.ExpectError(kWriteError, QStringLiteral("Ошибка"));
+        } else {
+            Form().Document().Open(ThreeTeamGame(), {});  // a game never saved: Save asks for a file
+            DoubleClickCell(6, 3);
+            FDialogs.fileNames.enqueue(QString());
+        }
+        FDialogs.answers.enqueue(Dialogs::Answer::Yes);
+        switch (c.command) {
+            case Command::New: Action("ActNew")->trigger(); break;
+            case Command::Open: Action("ActOpenFile")->trigger(); break;
+            case Command::Close: EXPECT_TRUE(Close()) << label; break;
+        }
+        EXPECT_EQ(Form().Game().TeamCount(), 3) << label;
+        EXPECT_TRUE(Action("ActSaveFile")->isEnabled()) << label;
+        std::filesystem::remove(path.toStdString());
+        FDialogs.answers.enqueue(Dialogs::Answer::No);  // the fixture's next start closes this window
+    }
+    Close();
 }

@@ -19,6 +19,7 @@ FormMainTest::FormMainTest() {
     std::filesystem::create_directories(FFolder.Path() / "data");
     qputenv("VEMO_PROGRAM_DIR", QByteArray::fromStdString(FFolder.File("program")));
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(FFolder.File("data")));
+    qputenv("XDG_STATE_HOME", QByteArray::fromStdString(FFolder.File("state")));
 }
 
 FormMainTest::~FormMainTest() {
@@ -26,7 +27,10 @@ FormMainTest::~FormMainTest() {
     EXPECT_TRUE(QTest::qWaitFor([] { return !RefreshingDesktopDatabases(); }, 20000));
     qunsetenv("VEMO_PROGRAM_DIR");
     qunsetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_STATE_HOME");
 }
+
+std::string FormMainTest::RecoveryFile() const { return FFolder.File("state/vemo/recovery.qgm"); }
 
 TFormMain& FormMainTest::Start(StartupOptions options) {
     options.showSplash = false;

@@ -1,6 +1,6 @@
 // A main window as the program starts it, in a folder of its own: the
-// program directory (Vemo.cfg) and $XDG_DATA_HOME (the file association)
-// point into a temporary folder, boxes and file dialogs are scripted, and
+// program directory (Vemo.cfg), $XDG_DATA_HOME (the file association) and
+// $XDG_STATE_HOME (the recovery file) point into a temporary folder, boxes and file dialogs are scripted, and
 // helpers read and click the visible grid.
 #pragma once
 
@@ -38,6 +38,7 @@ protected:
 
     QString ProgramDir() const;
     std::string ConfigFile() const;
+    std::string RecoveryFile() const;
     // Saves `game` under `name` in the temporary folder and returns its path.
     QString SaveGame(const TVemoData& game, const std::string& name) const;
     // Opens `path` through ActOpenFile and the scripted open dialog.

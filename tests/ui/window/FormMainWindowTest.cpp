@@ -42,10 +42,10 @@ TEST_F(FormMainTest, TeamsWithoutQuestionsStayUsable) {
     EXPECT_EQ(Form().windowTitle(), QStringLiteral("ВеМо 2007 - Game (") + path + u')');
     EXPECT_EQ(TeamOrder().size(), 3);
 
+    // Nothing to change: the game stays as saved, and New asks nothing.
     DoubleClickCell(1, 2);
     Action("ActAllPlus")->trigger();
-    EXPECT_TRUE(Action("ActSaveFile")->isEnabled());
-    FDialogs.answers.enqueue(Dialogs::Answer::No);
+    EXPECT_FALSE(Action("ActSaveFile")->isEnabled());
     Action("ActNew")->trigger();
     EXPECT_EQ(Form().Game().TeamCount(), 0);
 }
