@@ -1,15 +1,14 @@
 // vemoctl: the game files from the command line, for scripts that publish
 // or check results. Texts on stdout are UTF-8 with LF line ends; reports,
 // workbooks and PDF files are written as the program writes them.
-#include "app/VemoCtlPdf.h"
+#include "app/VemoCtlChamp.h"
+#include "app/VemoCtlErrors.h"
+#include "app/VemoCtlOutput.h"
 #include "base/Errors.h"
 #include "base/FileIO.h"
 #include "base/TransCodes.h"
 #include "model/GameJson.h"
 #include "model/VemoData.h"
-#include "output/TextReport.h"
-#include "output/WorkbookLayout.h"
-#include "output/WorkbookWriter.h"
 
 #include <iostream>
 #include <map>
@@ -19,26 +18,14 @@
 
 namespace {
 
-constexpr int kExitFileError = 1;
-constexpr int kExitUsage = 2;
-
-// An error worth one line on stderr; the messages are UTF-8.
-struct CtlError {
-    int exitCode;
-    std::string message;
-};
-
-[[noreturn]] void Usage(const std::string& message) { throw CtlError{kExitUsage, message}; }
-
 std::unique_ptr<TVemoData> LoadGame(const std::string& path, const CountOptions& options) {
-    if (!FileIO::FileExists(path)) throw CtlError{kExitFileError, "файл не найден: " + path};
+    if (!FileIO::FileExists(path)) throw FileNotFound(path);
     auto game = std::make_unique<TVemoData>();
     game->SetCountOptions(options);
     try {
-        if (!game->LoadFromFile(path))
-            throw CtlError{kExitFileError, "это не игровой файл ВеМо: " + path};
+        if (!game->LoadFromFile(path)) throw NotAGameFile(path);
     } catch (const Exception& e) {
-        throw CtlError{kExitFileError, "файл поврежден: " + path + ": " + TransCodes::AnsiToUtf8(e.what())};
+        throw DamagedFile(path, TransCodes::AnsiToUtf8(e.what()));
     }
     return game;
 }
@@ -121,22 +108,6 @@ void PrintStandings(TVemoData& game) {
     }
 }
 
-enum class OutputKind { Report, Workbook, Pdf };
-
-bool WriteOutput(OutputKind kind, const ReportData& data, const Request& request) {
-    switch (kind) {
-        case OutputKind::Report: return WriteTextReport(data, request.output);
-        case OutputKind::Workbook: return WriteWorkbook(BuildWorkbookLayout(data), request.output);
-        case OutputKind::Pdf: break;
-    }
-    const auto orientation = request.landscape ? PageOrientation::Landscape : PageOrientation::Portrait;
-    try {
-        return WritePdfReport(data, orientation, request.output);
-    } catch (const PdfUnavailable&) {
-        throw CtlError{kExitUsage, "этот vemoctl собран без окон и не рисует PDF"};
-    }
-}
-
 void Output(OutputKind kind, const std::string& gamePath, const std::vector<std::string>& args) {
     const Request request = ParseOptions(args, {.output = true, .landscape = kind == OutputKind::Pdf});
     // The program counts by places before a report, sorting by rating off.
@@ -147,21 +118,18 @@ void Output(OutputKind kind, const std::string& gamePath, const std::vector<std:
     game->CountResult();
     const ReportData data = GameReportData(*game, static_cast<InfoType>(request.type),
                                            request.count.RatingPlusOne ? RatingType::PlusOne : RatingType::Zero);
-    bool written = false;
-    try {
-        written = WriteOutput(kind, data, request);
-    } catch (const Exception& e) {
-        throw CtlError{kExitFileError,
-                       "ошибка записи: " + request.output + ": " + TransCodes::AnsiToUtf8(e.what())};
-    }
-    if (!written) throw CtlError{kExitFileError, "не удалось создать файл: " + request.output};
+    WriteOutputFile(kind, data, request.output, request.landscape);
 }
 
 const std::map<std::string, OutputKind> kOutputs = {
     {"report", OutputKind::Report}, {"xlsx", OutputKind::Workbook}, {"pdf", OutputKind::Pdf}};
 
 int Run(const std::vector<std::string>& args) {
-    if (args.size() < 2) Usage("нужны команда (dump, standings, convert, report, xlsx или pdf) и игровой файл");
+    if (!args.empty() && args[0] == "champ") {
+        RunChamp(std::vector<std::string>(args.begin() + 1, args.end()));
+        return 0;
+    }
+    if (args.size() < 2) Usage("нужны команда (dump, standings, convert, report, xlsx, pdf или champ) и игровой файл");
     const std::string& command = args[0];
     const std::vector<std::string> rest(args.begin() + 2, args.end());
     if (command == "dump" && rest.empty()) {

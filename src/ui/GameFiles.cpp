@@ -1,23 +1,11 @@
 #include "ui/GameFiles.h"
 
 #include "ui/platform/Dialogs.h"
+#include "ui/platform/GameFileDialog.h"
 #include "base/Errors.h"
 #include "model/VemoData.h"
 
 #include <QFileInfo>
-
-namespace {
-
-FileDialogRequest GameFileRequest(const QString& title, const QString& directory) {
-    FileDialogRequest request;
-    request.title = title;
-    request.directory = directory;
-    request.filter = QStringLiteral("Игровые файлы \"ВеМо 2003\" (*.qgm)");
-    request.defaultSuffix = QStringLiteral("qgm");
-    return request;
-}
-
-}  // namespace
 
 GameFiles::GameFiles(QString programDirectory) : FLastDirectory(std::move(programDirectory)) {}
 

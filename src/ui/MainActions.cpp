@@ -56,7 +56,7 @@ const ActionRow kActionTable[] = {
     {ActionId::ActSaveFile, "ActSaveFile", "Сохранить игру", "Сохранить текущую игру", Ctrl(Qt::Key_S), kPlain, kOff, "save", Run<&FileCommands::ActSaveFileExecute>},
     {ActionId::ActSaveAsFile, "ActSaveAsFile", "Сохранить игру как...", "Сохранить игру в новом файле...", {}, kPlain, kOn, "saveas", Run<&FileCommands::ActSaveAsFileExecute>},
     {ActionId::ActMix, "ActMix", "Присоединить игру...", "Добавить команды к текущей игре", Ctrl(Qt::Key_M), kPlain, kOff, "mix", Run<&AnswerCommands::ActMixExecute>},
-    {ActionId::ActChamp, "ActChamp", "Подсчет чемпионата", "Подсчет результата чемпионата из нескольких игр", {}, kPlain, kOn, "champ", nullptr},
+    {ActionId::ActChamp, "ActChamp", "Подсчет чемпионата", "Подсчет результата чемпионата из нескольких игр", {}, kPlain, kOn, "champ", Run<&ChampCommands::ActChampExecute>},
     {ActionId::ActAss, "ActAss", "Ассоциировать с файлами", nullptr, {}, kPlain, kOn, nullptr, Run<&ProgramCommands::ActAssExecute>},
     {ActionId::ActRemindUpdates, "ActRemindUpdates", "Напоминать об обновлениях", nullptr, {}, kCheck, kOff, "updates", nullptr},
     {ActionId::ActExit, "ActExit", "Выход", "Выход из программы", {}, kPlain, kOn, nullptr, Run<&ProgramCommands::ActExitExecute>},

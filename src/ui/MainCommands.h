@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ui/AnswerCommands.h"
+#include "ui/ChampCommands.h"
 #include "ui/CommandGroups.h"
 #include "ui/CountCommands.h"
 #include "ui/EditCommands.h"
@@ -17,7 +18,7 @@
 
 class MainCommands
     : public CommandGroups<FileCommands, ViewCommands, CountCommands, EditCommands, EntryCommands, TimerCommands,
-                           ProgramCommands, HallCommands, OutputCommands, AnswerCommands> {
+                           ProgramCommands, HallCommands, OutputCommands, AnswerCommands, ChampCommands> {
 public:
     using CommandGroups::CommandGroups;
 };
