@@ -55,7 +55,12 @@ ScriptInput::~ScriptInput() {
     SetAppSpreadsheetOpener(nullptr);
 }
 
-void ScriptInput::SayReady() { Say("ready"); }
+// Changes are counted from here: the start's own (the game of "-open")
+// are none of the script's.
+void ScriptInput::SayReady() {
+    FChanges = 0;
+    Say("ready");
+}
 
 void ScriptInput::Say(const QByteArray& line) {
     std::fputs((line + '\n').constData(), stdout);

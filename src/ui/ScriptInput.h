@@ -42,6 +42,7 @@ public:
     explicit ScriptInput(MainParts& parts);
     ~ScriptInput() override;
 
+    // The start is complete: "ready".
     void SayReady();
 
 private:
