@@ -91,6 +91,34 @@ void BM_GetTeamAtPlace(benchmark::State& state) {
 }
 BENCHMARK(BM_GetTeamAtPlace)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true)->UseRealTime();
 
+// Arguments as a failure names them; long texts by their length.
+QString Described(const QVariantList& arguments) {
+    QStringList texts;
+    for (const QVariant& argument : arguments) {
+        const QString text = argument.toString();
+        texts.append(text.size() > 40 ? QStringLiteral("<%1 characters>").arg(text.size()) : text);
+    }
+    return texts.join(QStringLiteral(", "));
+}
+
+constexpr int kCheckEvery = 1000;
+
+std::string Failure(const QString& previous, int number, const RandomCalls::Call& call, const QDBusMessage& reply) {
+    return QStringLiteral("after %1, call %2, %3(%4): %5 %6; the program %7")
+        .arg(previous)
+        .arg(number)
+        .arg(call.method, Described(call.arguments), reply.errorName(), reply.errorMessage(),
+             Session()->ProgramRunning() ? QStringLiteral("runs") : QStringLiteral("has ended"))
+        .toStdString();
+}
+
+bool InvariantsKept(benchmark::State& state, int calls) {
+    const BusSession::Told told = Session()->TakeTold();
+    if (told.invariants == QStringLiteral("invariants ok")) return true;
+    state.SkipWithError(QStringLiteral("after %1 calls: %2").arg(calls).arg(told.invariants).toStdString().c_str());
+    return false;
+}
+
 // Runs last: it leaves a game of its own making.
 void BM_RandomCalls(benchmark::State& state) {
     if (!Ready(state)) return;
@@ -100,17 +128,20 @@ void BM_RandomCalls(benchmark::State& state) {
     }
     RandomCalls calls(QString::fromStdString(Session()->Folder().Path().string()), 2026);
     for (auto _ : state) {
+        QString previous;
         for (int i = 0; i < state.range(0); ++i) {
             const RandomCalls::Call call = calls.Next();
-            if (!AcceptableReply(Session()->Call(call.method, call.arguments))) {
-                state.SkipWithError(("unacceptable reply to " + call.method).toStdString().c_str());
+            const QDBusMessage reply = Session()->Call(call.method, call.arguments);
+            if (!AcceptableReply(reply)) {
+                state.SkipWithError(Failure(previous, i + 1, call, reply).c_str());
                 return;
             }
+            previous = call.method + '(' + Described(call.arguments) + ')';
+            // Reading what the program told keeps its output pipe from filling up.
+            if ((i + 1) % kCheckEvery == 0 && !InvariantsKept(state, i + 1)) return;
         }
     }
-    const BusSession::Told told = Session()->TakeTold();
-    if (told.invariants != QStringLiteral("invariants ok"))
-        state.SkipWithError(("after the calls: " + told.invariants).toStdString().c_str());
+    if (!InvariantsKept(state, state.range(0))) return;
     state.counters["calls/s"] =
         benchmark::Counter(static_cast<double>(state.iterations() * state.range(0)), benchmark::Counter::kIsRate);
 }

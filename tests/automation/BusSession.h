@@ -56,6 +56,8 @@ public:
 
     // The lines the program told (its boxes, dialogs, windows) since the
     // last time, and whether the game still keeps every model invariant.
+    // A long run of calls takes them every few hundred calls: the program
+    // waits once its output pipe is full.
     struct Told {
         QStringList lines;
         QString invariants;
