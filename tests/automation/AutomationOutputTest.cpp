@@ -107,6 +107,19 @@ TEST_F(AutomationOutputTest, TheSavedGameReadsBackInVemoctl) {
               "1\t2\t2\tБета\tТула\t1\t1\t1\n");
 }
 
+// A file that ends half-way is an error inside the method; the game the
+// window had gives way to an empty one.
+TEST_F(AutomationOutputTest, AFileThatEndsHalfWayIsAnUnexpectedError) {
+    const QString path = FBus.File("game.qgm");
+    Run({{"SaveFile", {path, "false"}, "()"}});
+    QFile file(path);
+    ASSERT_TRUE(file.resize(file.size() / 2));
+    Run({
+        {"OpenFile", {path}, "Error: Vemo.Error.Unexpected: Read beyond end of file"},
+        {"GetTeamCount", {}, "(0,)"},
+    });
+}
+
 // An existing file is kept unless the client allows overwriting it.
 TEST_F(AutomationOutputTest, AnExistingFileIsOverwrittenOnlyWhenAllowed) {
     const QString path = FBus.File("game.qgm");
