@@ -58,12 +58,19 @@ void FrozenGridView::SetLayout(int frozenRows, int frozenColumns, const std::vec
                                int rowHeight) {
     FFrozenRows = frozenRows;
     FFrozenColumns = frozenColumns;
+    // Each resized section costs the header a pass over all sections, which
+    // at tens of thousands of questions froze the window for seconds. The
+    // question columns share one width: it becomes the header's default in
+    // one pass, and only the few other columns are resized one by one.
+    const int common = columnWidths.empty() ? 0 : columnWidths.back();
     for (QTableView* view : {static_cast<QTableView*>(this), FTop, FLeft, FCorner}) {
         view->verticalHeader()->setMinimumSectionSize(1);
         view->verticalHeader()->setDefaultSectionSize(rowHeight);
-        view->horizontalHeader()->setMinimumSectionSize(1);
+        QHeaderView* columns = view->horizontalHeader();
+        columns->setMinimumSectionSize(1);
+        if (common > 0) columns->setDefaultSectionSize(common);
         for (std::size_t c = 0; c < columnWidths.size(); ++c)
-            view->setColumnWidth(static_cast<int>(c), columnWidths[c]);
+            if (columnWidths[c] != common) view->setColumnWidth(static_cast<int>(c), columnWidths[c]);
     }
     PlaceOverlays();
 }
