@@ -4,6 +4,7 @@
 // championship table can feed the same writers.
 #pragma once
 
+#include "base/CountOptions.h"
 #include "output/InfoType.h"
 
 #include <string>
@@ -26,6 +27,11 @@ struct ReportTeam {
     char Sign(int q) const { return marks[static_cast<std::size_t>(q)]; }
 };
 
+struct ReportTour {
+    std::string name;
+    int questions = 0;
+};
+
 struct ReportData {
     InfoType type = InfoType::TourResults;
     RatingType rating = RatingType::PlusOne;
@@ -33,6 +39,14 @@ struct ReportData {
     std::string title;
     std::string dateText;
     int lastQuestion = 0;
+
+    // The game's own name and the options the teams were counted with.
+    std::string gameName;
+    CountOptions count;
+    // The tours of a window that spans several (the whole game of a game
+    // with tours), in order; empty when the window is one tour.
+    std::vector<ReportTour> tours;
+
     // The rating of every question of the window.
     std::vector<int> ratings;
     // The teams in view, in team-list order.
