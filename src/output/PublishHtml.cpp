@@ -40,8 +40,8 @@ tbody tr:nth-child(even){background:#f6f8fb}
 .n{text-align:right;white-space:nowrap;font-variant-numeric:tabular-nums}
 td.place{font-weight:700}
 td.score{font-weight:700;font-size:1.1em}
-td.team{font-weight:600;overflow-wrap:anywhere}
-td.town{color:#4a5565;overflow-wrap:anywhere}
+td.team{font-weight:600;overflow-wrap:break-word;hyphens:auto}
+td.town{color:#4a5565;overflow-wrap:break-word;hyphens:auto}
 td.marks{font-family:"Liberation Mono","DejaVu Sans Mono",monospace;font-size:.7em;color:#4a5565;word-break:break-all;max-width:30em}
 footer{color:#6a7480;font-size:.75em;padding:.2em 1em 1em}
 @media (max-width:1000px){.marks{display:none}}

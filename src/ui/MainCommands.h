@@ -10,12 +10,13 @@
 #include "ui/HallCommands.h"
 #include "ui/OutputCommands.h"
 #include "ui/ProgramCommands.h"
+#include "ui/PublishCommands.h"
 #include "ui/TimerCommands.h"
 #include "ui/ViewCommands.h"
 
 class MainCommands
     : public CommandGroups<FileCommands, ViewCommands, CountCommands, EditCommands, TimerCommands, ProgramCommands,
-                           HallCommands, OutputCommands> {
+                           HallCommands, OutputCommands, PublishCommands> {
 public:
     using CommandGroups::CommandGroups;
 };
