@@ -4,6 +4,7 @@
 #include "base/FileIO.h"
 #include "model/RecoveryFile.h"
 #include "model/VemoData.h"
+#include "ui/EntryCommands.h"
 #include "ui/GameFiles.h"
 #include "ui/MainActions.h"
 #include "ui/MainParts.h"
@@ -73,10 +74,13 @@ void FileCommands::ShowGame(std::unique_ptr<TVemoData> game, const QString& path
     FParts.actions.SetEnabled(ActSaveAsFile, true);
 }
 
+// An empty game goes straight to the registration.
 void FileCommands::ActNewExecute() {
-    if (!FParts.form.HasTeams()) return;
-    if (!SaveChangesPrompt()) return;
-    ShowEmptyGame();
+    if (FParts.form.HasTeams()) {
+        if (!SaveChangesPrompt()) return;
+        ShowEmptyGame();
+    }
+    EntryCommands(FParts).ActRegisterExecute();
 }
 
 void FileCommands::ActOpenFileExecute() {

@@ -75,7 +75,7 @@ const ActionRow kActionTable[] = {
     {ActionId::ActGraphTable, "ActGraphTable", "Включить графику", nullptr, {}, kCheck, kOn, nullptr, Run<&ViewCommands::ActGraphTableExecute>},
     {ActionId::ActUndo, "ActUndo", "Отменить", nullptr, Ctrl(Qt::Key_Z), kPlain, kOff, nullptr, Run<&EditCommands::ActUndoExecute>},
     {ActionId::ActRedo, "ActRedo", "Повторить", nullptr, Ctrl(Qt::Key_Y), kPlain, kOff, nullptr, Run<&EditCommands::ActRedoExecute>},
-    {ActionId::ActRegister, "ActRegister", "Регистрация команд", "", Ctrl(Qt::Key_R), kPlain, kOn, "register", nullptr},
+    {ActionId::ActRegister, "ActRegister", "Регистрация команд", "", Ctrl(Qt::Key_R), kPlain, kOn, "register", Run<&EntryCommands::ActRegisterExecute>},
     {ActionId::ActDigEnter, "ActDigEnter", "Цифровой ввод", nullptr, Ctrl(Qt::Key_D), kPlain, kOff, "digenter", nullptr},
     {ActionId::ActAllPlus, "ActAllPlus", "\"Взяли все\"", nullptr, {}, kPlain, kOff, "allplus", Run<&EditCommands::ActAllPlusExecute>},
     {ActionId::ActAllMinus, "ActAllMinus", "\"Гроб\"", nullptr, {}, kPlain, kOff, "allminus", Run<&EditCommands::ActAllMinusExecute>},

@@ -6,6 +6,7 @@
 #include "ui/CommandGroups.h"
 #include "ui/CountCommands.h"
 #include "ui/EditCommands.h"
+#include "ui/EntryCommands.h"
 #include "ui/FileCommands.h"
 #include "ui/HallCommands.h"
 #include "ui/OutputCommands.h"
@@ -15,8 +16,8 @@
 #include "ui/ViewCommands.h"
 
 class MainCommands
-    : public CommandGroups<FileCommands, ViewCommands, CountCommands, EditCommands, TimerCommands, ProgramCommands,
-                           HallCommands, OutputCommands, PublishCommands> {
+    : public CommandGroups<FileCommands, ViewCommands, CountCommands, EditCommands, EntryCommands, TimerCommands,
+                           ProgramCommands, HallCommands, OutputCommands, PublishCommands> {
 public:
     using CommandGroups::CommandGroups;
 };

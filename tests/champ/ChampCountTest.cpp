@@ -172,7 +172,8 @@ TEST(ChampCount, EqualGamesCountInListOrder) {
 TEST(ChampCount, ATeamTwiceInOneGamePlaysItTwice) {
     Champ champ;
     champ.Add(3, {{"A", "X", 3}, {"a", "x", 1}}).Add(3, {{"A", "X", 2}});
-    const ChampTeamRec& row = RowOf(champ.Rows(ByPoints()), "A");
+    const auto rows = champ.Rows(ByPoints());
+    const ChampTeamRec& row = RowOf(rows, "A");
     EXPECT_EQ(row.Games, 3);
     EXPECT_EQ(row.Score, 6);
     EXPECT_EQ(row.Points, 10 + 6 + 10);

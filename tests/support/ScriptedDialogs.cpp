@@ -1,6 +1,8 @@
 #include "support/ScriptedDialogs.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -93,12 +95,22 @@ int ScriptedDialogs::Exec(QDialog& window) {
         ADD_FAILURE() << "unexpected window: " << window.windowTitle().toStdString();
         return QDialog::Rejected;
     }
+    // A modal window takes the keyboard, as it does for the user, also over
+    // a window that had it, and gives it back when it closes: the keys of a
+    // step go where the focus is.
+    const QPointer<QWidget> previous = QApplication::activeWindow();
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window)) << window.windowTitle().toStdString();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window)) << window.windowTitle().toStdString();
     windows.dequeue()(window);
     if (window.isVisible()) {
         ADD_FAILURE() << "the window stayed open after its step: " << window.windowTitle().toStdString();
         window.reject();
+    }
+    if (previous && previous->isVisible()) {
+        previous->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(previous)) << previous->windowTitle().toStdString();
     }
     return window.result();
 }

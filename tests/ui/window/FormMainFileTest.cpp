@@ -128,6 +128,7 @@ TEST_F(FormMainFileTest, PromptOnNewCancelNoAndYes) {
     EXPECT_EQ(Form().Game().TeamCount(), 3);
 
     FDialogs.answers.enqueue(Dialogs::Answer::No);
+    CancelRegistration();
     Action("ActNew")->trigger();
     EXPECT_EQ(TakenByFirstTeamInFile(path), 3);
     EXPECT_EQ(Form().Game().TeamCount(), 0);
@@ -142,6 +143,7 @@ TEST_F(FormMainFileTest, PromptOnNewCancelNoAndYes) {
     ClickCell(6, 3);
     DoubleClickCell(6, 3);
     FDialogs.answers.enqueue(Dialogs::Answer::Yes);
+    CancelRegistration();
     Action("ActNew")->trigger();
     EXPECT_EQ(TakenByFirstTeamInFile(path), 2);
     EXPECT_EQ(Form().Game().TeamCount(), 0);
@@ -149,8 +151,10 @@ TEST_F(FormMainFileTest, PromptOnNewCancelNoAndYes) {
 
 TEST_F(FormMainFileTest, NoPromptForAnUnchangedGame) {
     Start();
+    CancelRegistration();
     Action("ActNew")->trigger();
     Open(SaveGame(*ThreeTeamGame(), "game.qgm"));
+    CancelRegistration();
     Action("ActNew")->trigger();
     Open(SaveGame(*ThreeTeamGame(), "game.qgm"));
     EXPECT_FALSE(Close());

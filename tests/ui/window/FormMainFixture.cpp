@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QTableView>
 #include <QTest>
 
@@ -65,6 +66,13 @@ QString FormMainTest::SaveGame(const TVemoData& game, const std::string& name) c
 void FormMainTest::Open(const QString& path) {
     FDialogs.fileNames.enqueue(path);
     Action("ActOpenFile")->trigger();
+}
+
+void FormMainTest::CancelRegistration() {
+    FDialogs.windows.enqueue([](QDialog& window) {
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("Регистрация команд"));
+        QTest::mouseClick(window.findChild<QAbstractButton*>(QStringLiteral("CancelButton")), Qt::LeftButton);
+    });
 }
 
 QAction* FormMainTest::Action(const QByteArray& name) const {

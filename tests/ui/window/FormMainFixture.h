@@ -43,6 +43,8 @@ protected:
     QString SaveGame(const TVemoData& game, const std::string& name) const;
     // Opens `path` through ActOpenFile and the scripted open dialog.
     void Open(const QString& path);
+    // Queues the registration window that New game opens, closed with Отмена.
+    void CancelRegistration();
 
     QAction* Action(const QByteArray& name) const;
     QAbstractButton* Button(const QByteArray& name) const;

@@ -171,6 +171,7 @@ TEST_F(FormMainUndoTest, NewAndOpenStartANewHistory) {
     EXPECT_FALSE(Action("ActUndo")->isEnabled());
     DoubleClickCell(8, 4);
     FDialogs.answers.enqueue(Dialogs::Answer::No);
+    CancelRegistration();
     Action("ActNew")->trigger();
     EXPECT_FALSE(Action("ActUndo")->isEnabled());
     EXPECT_EQ(Form().Document().History().count(), 0);

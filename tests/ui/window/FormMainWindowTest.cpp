@@ -46,6 +46,7 @@ TEST_F(FormMainTest, TeamsWithoutQuestionsStayUsable) {
     DoubleClickCell(1, 2);
     Action("ActAllPlus")->trigger();
     EXPECT_FALSE(Action("ActSaveFile")->isEnabled());
+    CancelRegistration();
     Action("ActNew")->trigger();
     EXPECT_EQ(Form().Game().TeamCount(), 0);
 }

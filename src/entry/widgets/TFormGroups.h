@@ -1,0 +1,43 @@
+// The groups editor "Группы": the names of a game's groups, typed one after
+// another into the list, renamed in place and deleted with a question. It
+// works on its own copy of the game it is given; the caller takes that copy
+// when the editor was accepted. Which team is in which group is chosen in
+// the registration.
+#pragma once
+
+#include "model/VemoData.h"
+#include "ui/platform/ProgramDialog.h"
+
+#include <memory>
+
+class ListEditor;
+class QPushButton;
+
+class TFormGroups : public ProgramDialog {
+    Q_OBJECT
+public:
+    TFormGroups(TVemoData& game, QWidget* parent);
+    ~TFormGroups() override;
+
+    bool Accepted() const { return FAccepted; }
+    // The working copy; the caller takes it after an accepted editor.
+    TVemoData& Game() const { return *FGame; }
+    std::unique_ptr<TVemoData> TakeGame() { return std::move(FGame); }
+
+    // OK: accepted unless two groups have the same name.
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void RefreshTable();
+    void TableSelectCell(int column, int row);
+    void EnterValueEnter(const QString& text);
+    void DelGroupButtonClick();
+
+    std::unique_ptr<TVemoData> FGame;
+    bool FAccepted = false;
+    ListEditor* FList;
+    QPushButton* DelGroupButton;
+};
