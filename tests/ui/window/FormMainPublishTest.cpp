@@ -134,8 +134,10 @@ TEST_F(FormMainPublishTest, ABurstOfChangesIsWrittenAtMostOnceASecondAndEndsOnTh
     EXPECT_TRUE(PageShowsTheGame());
     ASSERT_GE(times.size(), 3u) << "written while the burst lasts";
     EXPECT_LE(times.size(), 5u) << changes << " changes";
-    // Each write ends some time after it began: a little slack for that.
-    for (std::size_t i = 1; i < times.size(); ++i) EXPECT_GE(times[i] - times[i - 1], 900) << "write " << i;
+    // The writes begin a second apart (WriteSchedule's own tests hold them to
+    // it); they end after a write of varying length, hence the slack. Writes
+    // that followed each change would end some 100 ms apart.
+    for (std::size_t i = 1; i < times.size(); ++i) EXPECT_GE(times[i] - times[i - 1], 700) << "write " << i;
 }
 
 TEST_F(FormMainPublishTest, SwitchedOffNothingMoreIsWrittenAndTheChoiceIsKept) {
