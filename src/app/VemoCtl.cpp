@@ -1,18 +1,16 @@
 // vemoctl: the game files from the command line, for scripts that publish
 // or check results. Texts on stdout are UTF-8 with LF line ends; reports,
 // workbooks and PDF files are written as the program writes them.
-#include "app/VemoCtlPdf.h"
+#include "app/VemoCtlChamp.h"
+#include "app/VemoCtlErrors.h"
+#include "app/VemoCtlOutput.h"
 #include "base/Errors.h"
 #include "base/FileIO.h"
 #include "base/TransCodes.h"
 #include "model/GameJson.h"
 #include "model/VemoData.h"
 #include "output/PublishWriter.h"
-#include "output/TextReport.h"
-#include "output/WorkbookLayout.h"
-#include "output/WorkbookWriter.h"
 
-#include <functional>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -22,26 +20,14 @@
 
 namespace {
 
-constexpr int kExitFileError = 1;
-constexpr int kExitUsage = 2;
-
-// An error worth one line on stderr; the messages are UTF-8.
-struct CtlError {
-    int exitCode;
-    std::string message;
-};
-
-[[noreturn]] void Usage(const std::string& message) { throw CtlError{kExitUsage, message}; }
-
 std::unique_ptr<TVemoData> LoadGame(const std::string& path, const CountOptions& options) {
-    if (!FileIO::FileExists(path)) throw CtlError{kExitFileError, "файл не найден: " + path};
+    if (!FileIO::FileExists(path)) throw FileNotFound(path);
     auto game = std::make_unique<TVemoData>();
     game->SetCountOptions(options);
     try {
-        if (!game->LoadFromFile(path))
-            throw CtlError{kExitFileError, "это не игровой файл ВеМо: " + path};
+        if (!game->LoadFromFile(path)) throw NotAGameFile(path);
     } catch (const Exception& e) {
-        throw CtlError{kExitFileError, "файл поврежден: " + path + ": " + TransCodes::AnsiToUtf8(e.what())};
+        throw DamagedFile(path, TransCodes::AnsiToUtf8(e.what()));
     }
     return game;
 }
@@ -128,17 +114,6 @@ void ApplyView(TVemoData& game, const std::map<std::string, int>& view) {
               std::to_string(game.WindowQuestionCount()));
 }
 
-// Runs a writer of a file the user named; its failure is one line.
-void WriteOrFail(const std::string& path, const std::function<bool()>& write) {
-    bool written = false;
-    try {
-        written = write();
-    } catch (const Exception& e) {
-        throw CtlError{kExitFileError, "ошибка записи: " + path + ": " + TransCodes::AnsiToUtf8(e.what())};
-    }
-    if (!written) throw CtlError{kExitFileError, "не удалось создать файл: " + path};
-}
-
 // The game counted as the program counts before every output: by places,
 // sorting by rating off.
 std::unique_ptr<TVemoData> CountedForOutput(const std::string& gamePath, const Request& request) {
@@ -159,7 +134,7 @@ void Publish(const std::string& gamePath, const std::vector<std::string>& args) 
     if (request.refresh > 0 && request.format != PublishFormat::Html) Usage("--refresh бывает только у html");
     auto game = CountedForOutput(gamePath, request);
     const ReportData data = GameReportData(*game, InfoType::TourResults, RatingOf(request));
-    WriteOrFail(request.output, [&] { return WritePublished(data, *request.format, request.output, request.refresh); });
+    WritePublishedFile(data, *request.format, request.refresh, request.output);
 }
 
 void PrintStandings(TVemoData& game) {
@@ -172,34 +147,22 @@ void PrintStandings(TVemoData& game) {
     }
 }
 
-enum class OutputKind { Report, Workbook, Pdf };
-
-bool WriteOutput(OutputKind kind, const ReportData& data, const Request& request) {
-    switch (kind) {
-        case OutputKind::Report: return WriteTextReport(data, request.output);
-        case OutputKind::Workbook: return WriteWorkbook(BuildWorkbookLayout(data), request.output);
-        case OutputKind::Pdf: break;
-    }
-    const auto orientation = request.landscape ? PageOrientation::Landscape : PageOrientation::Portrait;
-    try {
-        return WritePdfReport(data, orientation, request.output);
-    } catch (const PdfUnavailable&) {
-        throw CtlError{kExitUsage, "этот vemoctl собран без окон и не рисует PDF"};
-    }
-}
-
 void Output(OutputKind kind, const std::string& gamePath, const std::vector<std::string>& args) {
     const Request request = ParseOptions(args, {.type = true, .output = true, .landscape = kind == OutputKind::Pdf});
     auto game = CountedForOutput(gamePath, request);
     const ReportData data = GameReportData(*game, static_cast<InfoType>(request.type), RatingOf(request));
-    WriteOrFail(request.output, [&] { return WriteOutput(kind, data, request); });
+    WriteOutputFile(kind, data, request.output, request.landscape);
 }
 
 const std::map<std::string, OutputKind> kOutputs = {
     {"report", OutputKind::Report}, {"xlsx", OutputKind::Workbook}, {"pdf", OutputKind::Pdf}};
 
 int Run(const std::vector<std::string>& args) {
-    if (args.size() < 2) Usage("нужны команда (dump, standings, convert, report, xlsx, pdf или publish) и игровой файл");
+    if (!args.empty() && args[0] == "champ") {
+        RunChamp(std::vector<std::string>(args.begin() + 1, args.end()));
+        return 0;
+    }
+    if (args.size() < 2) Usage("нужны команда (dump, standings, convert, report, xlsx, pdf, publish или champ) и игровой файл");
     const std::string& command = args[0];
     const std::vector<std::string> rest(args.begin() + 2, args.end());
     if (command == "dump" && rest.empty()) {

@@ -1,29 +1,122 @@
-// Rows are found through a hash of the upper-cased name and town, and each
-// team's counted games are chosen once per row rather than once per game it
-// played, so the table costs about one pass over the teams of all games.
+// Rows are found through a hash of the upper-cased name and town that costs
+// no allocation, and each team's counted games are chosen once per row
+// rather than once per game it played, so the table costs about one pass
+// over the teams of all games.
 #include "champ/ChampCount.h"
 
 #include "base/TransCodes.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <numeric>
-#include <unordered_map>
 #include <utility>
 
 namespace {
 
-struct TeamKey {
-    std::string name;  // upper case
-    std::string town;  // upper case
-    bool operator==(const TeamKey&) const = default;
+// The program's upper-casing as a table of its own, so that a character of
+// a name costs a lookup rather than a call.
+const std::array<unsigned char, 256>& UpperTable() {
+    static const std::array<unsigned char, 256> table = [] {
+        std::array<unsigned char, 256> upper{};
+        for (std::size_t c = 0; c < upper.size(); ++c)
+            upper[c] = static_cast<unsigned char>(TransCodes::UpperChar(static_cast<char>(c)));
+        return upper;
+    }();
+    return table;
+}
+
+bool SameUpper(const std::string& a, const std::string& b, const std::array<unsigned char, 256>& upper) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (upper[static_cast<unsigned char>(a[i])] != upper[static_cast<unsigned char>(b[i])]) return false;
+    return true;
+}
+
+// FNV-1a over the upper-cased text.
+void HashUpper(std::uint64_t& hash, const std::string& text, const std::array<unsigned char, 256>& upper) {
+    for (char c : text) hash = (hash ^ upper[static_cast<unsigned char>(c)]) * 0x100000001b3ULL;
+}
+
+// The rows of a table, each found by its team's name and town in upper
+// case: an open-addressing index of row numbers over the hash of both, a
+// candidate compared with the row's own spelling character by character.
+class ChampRows {
+public:
+    ChampRows() : FIndex(64) {}
+
+    // The row of `team`, appended with its texts and all numbers 0 when it has none.
+    int RowOf(const TTeamData& team) {
+        std::uint64_t hash = 0xcbf29ce484222325ULL;
+        HashUpper(hash, team.Name, FUpper);
+        hash ^= team.Name.size();
+        HashUpper(hash, team.Town, FUpper);
+        std::size_t at = hash & (FIndex.size() - 1);
+        for (; FIndex[at].row >= 0; at = (at + 1) & (FIndex.size() - 1)) {
+            const Slot& slot = FIndex[at];
+            const ChampTeamRec& row = FRows[static_cast<std::size_t>(slot.row)];
+            if (slot.hash == hash && SameUpper(row.Name, team.Name, FUpper) && SameUpper(row.Town, team.Town, FUpper))
+                return slot.row;
+        }
+        const int row = static_cast<int>(FRows.size());
+        FRows.push_back({team.Name, team.Town, team.Captain, team.Trainer});
+        FIndex[at] = {hash, row};
+        if (2 * FRows.size() > FIndex.size()) Grow();
+        return row;
+    }
+
+    ChampTeamRec& operator[](int row) { return FRows[static_cast<std::size_t>(row)]; }
+    std::vector<ChampTeamRec> Take() && { return std::move(FRows); }
+
+private:
+    struct Slot {
+        std::uint64_t hash = 0;
+        int row = -1;
+    };
+
+    void Grow() {
+        std::vector<Slot> old(FIndex.size() * 2);
+        old.swap(FIndex);
+        for (const Slot& slot : old) {
+            if (slot.row < 0) continue;
+            std::size_t at = slot.hash & (FIndex.size() - 1);
+            while (FIndex[at].row >= 0) at = (at + 1) & (FIndex.size() - 1);
+            FIndex[at] = slot;
+        }
+    }
+
+    const std::array<unsigned char, 256>& FUpper = UpperTable();
+    std::vector<ChampTeamRec> FRows;
+    std::vector<Slot> FIndex;  // a power of two, at most half full
 };
 
-struct TeamKeyHash {
-    std::size_t operator()(const TeamKey& key) const noexcept {
-        const std::size_t h = std::hash<std::string>{}(key.name);
-        return h ^ (std::hash<std::string>{}(key.town) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2));
-    }
-};
+int32_t PointsFor(const TTeamData& team, const ChampSettings& settings) {
+    if (team.Place < 1 || team.Place > static_cast<int>(settings.PlacePoints.size())) return 0;
+    return settings.PlacePoints[static_cast<std::size_t>(team.Place - 1)];
+}
+
+void AddResult(ChampTeamRec& row, const TTeamData& team, const ChampSettings& settings) {
+    row.Score += team.Score;
+    row.RatScore += team.RatScore;
+    row.Points += PointsFor(team, settings);
+}
+
+template <class Visit>
+void ForEachTeam(const std::vector<const TVemoData*>& games, Visit visit) {
+    for (std::size_t g = 0; g < games.size(); ++g)
+        for (int i = 0; i < games[g]->ActiveTeamCount(); ++i) visit(static_cast<int>(g), *games[g]->ActiveTeam(i));
+}
+
+// Points mode: every game a team plays counts.
+std::vector<ChampTeamRec> SumEveryGame(const std::vector<const TVemoData*>& games, const ChampSettings& settings) {
+    ChampRows rows;
+    ForEachTeam(games, [&](int, const TTeamData& team) {
+        ChampTeamRec& row = rows[rows.RowOf(team)];
+        ++row.Games;
+        AddResult(row, team, settings);
+    });
+    return std::move(rows).Take();
+}
 
 // A game a championship team played, with the result of its first team in
 // view there (the one that stands for the team when games are ranked).
@@ -41,11 +134,11 @@ struct TeamSlot {
     int played;
 };
 
-// Score mode. All games of the list are ranked by (score, rating) best
-// first, ties in list order, the unplayed ones as 0 and 0; the played games
-// among the first exlGames count. `played` is in list order, so a played
-// game's rank is its rank among the played games plus the unplayed games
-// that come before it.
+// All games of the list are ranked by (score, rating) best first, ties in
+// list order, the unplayed ones as 0 and 0; the played games among the
+// first exlGames count. `played` is in list order, so a played game's rank
+// is its rank among the played games plus the unplayed games that come
+// before it.
 void MarkCountedGames(std::vector<PlayedGame>& played, int gameCount, int32_t exlGames) {
     std::vector<int> order(played.size());
     std::iota(order.begin(), order.end(), 0);
@@ -64,80 +157,51 @@ void MarkCountedGames(std::vector<PlayedGame>& played, int gameCount, int32_t ex
     }
 }
 
-int32_t PointsFor(const TTeamData& team, const ChampSettings& settings) {
-    if (team.Place < 1 || team.Place > static_cast<int>(settings.PlacePoints.size())) return 0;
-    return settings.PlacePoints[static_cast<std::size_t>(team.Place - 1)];
-}
-
-class RowBuilder {
-public:
-    // Finds or appends the row of `team` of game `game`; games come in list order.
-    void Add(int game, const TTeamData& team) {
-        const int row = RowOf(team);
-        std::vector<PlayedGame>& list = FPlayed[static_cast<std::size_t>(row)];
+// Score mode: each team's best ExlGames games count.
+std::vector<ChampTeamRec> SumCountedGames(const std::vector<const TVemoData*>& games, const ChampSettings& settings) {
+    ChampRows rows;
+    std::vector<std::vector<PlayedGame>> played;  // by row
+    std::vector<TeamSlot> slots;                  // every team of every game, in order
+    ForEachTeam(games, [&](int game, const TTeamData& team) {
+        const int row = rows.RowOf(team);
+        if (row == static_cast<int>(played.size())) played.emplace_back();
+        std::vector<PlayedGame>& list = played[static_cast<std::size_t>(row)];
         if (list.empty() || list.back().game != game) list.push_back({game, team.Score, team.RatScore});
-        FSlots.push_back({&team, row, static_cast<int>(list.size()) - 1});
+        slots.push_back({&team, row, static_cast<int>(list.size()) - 1});
+    });
+    for (auto& list : played) MarkCountedGames(list, static_cast<int>(games.size()), settings.ExlGames);
+    for (const TeamSlot& slot : slots) {
+        ChampTeamRec& row = rows[slot.row];
+        ++row.Games;
+        if (played[static_cast<std::size_t>(slot.row)][static_cast<std::size_t>(slot.played)].counted)
+            AddResult(row, *slot.team, settings);
     }
-
-    void ChooseCountedGames(int gameCount, int32_t exlGames) {
-        for (auto& list : FPlayed) MarkCountedGames(list, gameCount, exlGames);
-    }
-
-    std::vector<ChampTeamRec> Sum(const ChampSettings& settings) && {
-        for (const TeamSlot& slot : FSlots) {
-            ChampTeamRec& row = FRows[static_cast<std::size_t>(slot.row)];
-            ++row.Games;
-            if (!FPlayed[static_cast<std::size_t>(slot.row)][static_cast<std::size_t>(slot.played)].counted) continue;
-            row.Score += slot.team->Score;
-            row.RatScore += slot.team->RatScore;
-            row.Points += PointsFor(*slot.team, settings);
-        }
-        return std::move(FRows);
-    }
-
-private:
-    // The key is built in buffers kept from team to team, so that a team
-    // met before costs no allocation.
-    int RowOf(const TTeamData& team) {
-        UpperCaseInto(FKey.name, team.Name);
-        UpperCaseInto(FKey.town, team.Town);
-        if (const auto found = FRowOf.find(FKey); found != FRowOf.end()) return found->second;
-        const int row = static_cast<int>(FRows.size());
-        FRowOf.emplace(FKey, row);
-        FRows.push_back({team.Name, team.Town, team.Captain, team.Trainer});
-        FPlayed.emplace_back();
-        return row;
-    }
-
-    static void UpperCaseInto(std::string& out, const std::string& text) {
-        out.assign(text);
-        for (char& c : out) c = TransCodes::UpperChar(c);
-    }
-
-    TeamKey FKey;
-    std::vector<ChampTeamRec> FRows;
-    std::vector<std::vector<PlayedGame>> FPlayed;  // by row
-    std::vector<TeamSlot> FSlots;                  // every team of every game, in order
-    std::unordered_map<TeamKey, int, TeamKeyHash> FRowOf;
-};
+    return std::move(rows).Take();
+}
 
 }  // namespace
 
 std::vector<ChampTeamRec> BuildChampTeams(const std::vector<const TVemoData*>& games, const ChampSettings& settings) {
-    RowBuilder builder;
-    for (std::size_t g = 0; g < games.size(); ++g)
-        for (int i = 0; i < games[g]->ActiveTeamCount(); ++i) builder.Add(static_cast<int>(g), *games[g]->ActiveTeam(i));
-    if (settings.CountByScore) builder.ChooseCountedGames(static_cast<int>(games.size()), settings.ExlGames);
-    std::vector<ChampTeamRec> rows = std::move(builder).Sum(settings);
+    std::vector<ChampTeamRec> rows =
+        settings.CountByScore ? SumCountedGames(games, settings) : SumEveryGame(games, settings);
     SortChampTeams(rows, settings.CountByScore);
     return rows;
 }
 
+// The order is found on the keys alone; each row then moves once.
 void SortChampTeams(std::vector<ChampTeamRec>& rows, bool countByScore) {
-    const auto key = [countByScore](const ChampTeamRec& r) {
-        return countByScore ? std::pair(r.Score, r.RatScore) : std::pair(r.Points, 0);
-    };
-    std::stable_sort(rows.begin(), rows.end(), [&](const ChampTeamRec& a, const ChampTeamRec& b) { return key(a) > key(b); });
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i].Place = i > 0 && key(rows[i]) == key(rows[i - 1]) ? rows[i - 1].Place : static_cast<int32_t>(i) + 1;
+    std::vector<std::pair<int32_t, int32_t>> keys;
+    keys.reserve(rows.size());
+    for (const ChampTeamRec& r : rows) keys.push_back(countByScore ? std::pair(r.Score, r.RatScore) : std::pair(r.Points, 0));
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] > keys[b]; });
+    std::vector<ChampTeamRec> sorted;
+    sorted.reserve(rows.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        sorted.push_back(std::move(rows[order[i]]));
+        const bool tied = i > 0 && keys[order[i]] == keys[order[i - 1]];
+        sorted.back().Place = tied ? sorted[i - 1].Place : static_cast<int32_t>(i) + 1;
+    }
+    rows = std::move(sorted);
 }

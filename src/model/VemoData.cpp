@@ -67,6 +67,21 @@ int TVemoData::AddTeam(std::unique_ptr<TTeamData> team) {
     return TeamCount() - 1;
 }
 
+void TVemoData::AddTeams(std::vector<std::unique_ptr<TTeamData>> teams) {
+    if (teams.size() > static_cast<std::size_t>(kMaxCount - TeamCount())) throw ERangeError();
+    int largest = 0;
+    for (const auto& other : FTeams) largest = std::max(largest, other->Number);
+    FTeams.reserve(FTeams.size() + teams.size());
+    for (auto& team : teams) {
+        team->FOwner = this;
+        team->Number = ++largest;
+        team->SetMarkCount(FQuestionCount);
+        FTeams.push_back(std::move(team));
+    }
+    UpdateGroupTeams();
+    CountRatings();
+}
+
 bool TVemoData::DeleteTeam(const TTeamData* team) {
     const auto found = std::find_if(FTeams.begin(), FTeams.end(),
                                     [team](const auto& t) { return t.get() == team; });

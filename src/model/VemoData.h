@@ -71,6 +71,10 @@ public:
     TTeamData* ActiveTeamByNumber(int number) const;
     TTeamData* NextTeamByNumber(int number) const;
     int AddTeam(std::unique_ptr<TTeamData> team);
+    // Appends `teams` in order as AddTeam does one by one (each numbered
+    // after the highest), with one recount for all of them. Throws before
+    // any change when they would pass the limit of teams.
+    void AddTeams(std::vector<std::unique_ptr<TTeamData>> teams);
     // Removes `team` and closes the gap in the numbers; false when it is not
     // a team of this game.
     bool DeleteTeam(const TTeamData* team);

@@ -26,9 +26,9 @@ int PageCount(const ReportData& data, PageOrientation orientation) {
         case InfoType::FinalTable: return FinalTablePageCount(data.TeamCount(), data.QuestionCount(), orientation);
         case InfoType::TakenQuestions: return static_cast<int>(SplitTakenQuestions(data, orientation).size());
         case InfoType::QuestionRatings: return RatingPageCount(data.QuestionCount(), orientation);
-        case InfoType::Championship: break;  // its rows come with the championship's own data
+        case InfoType::Championship: break;
     }
-    return TablePageCount(0, orientation);
+    return TablePageCount(data.ChampRowCount(), orientation);
 }
 
 int TablePageCount(int rows, PageOrientation orientation) { return Blocks(rows, CapacityOf(orientation).rows); }

@@ -1,5 +1,6 @@
 #include "output/ReportData.h"
 
+#include "champ/Championship.h"
 #include "model/VemoData.h"
 
 #include <unordered_map>
@@ -55,6 +56,15 @@ ReportData GameReportData(TVemoData& game, InfoType type, RatingType rating) {
         indexOf.emplace(game.ActiveTeam(i), i);
     }
     for (const TTeamData* team : game.TeamsInCountedOrder()) data.countedOrder.push_back(indexOf.at(team));
+    return data;
+}
+
+ReportData ChampReportData(const Championship& championship, std::string name) {
+    ReportData data;
+    data.type = InfoType::Championship;
+    data.title = std::move(name);
+    data.champTeams = championship.ChampTeams();
+    data.champSettings = championship.Settings();
     return data;
 }
 

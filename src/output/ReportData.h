@@ -1,15 +1,18 @@
 // Everything an output of one information type reads, taken from a counted
-// game in one step. The text report, the pages and the workbook are plain
-// functions of it, so they never touch the game (or its recounts) and a
-// championship table can feed the same writers.
+// game or a championship in one step. The text report, the pages and the
+// workbook are plain functions of it, so they never touch the game (or its
+// recounts) and the championship table feeds the same writers.
 #pragma once
 
 #include "base/CountOptions.h"
+#include "champ/ChampSettings.h"
+#include "champ/ChampTeamRec.h"
 #include "output/InfoType.h"
 
 #include <string>
 #include <vector>
 
+class Championship;
 class TVemoData;
 
 struct ReportTeam {
@@ -35,7 +38,7 @@ struct ReportTour {
 struct ReportData {
     InfoType type = InfoType::TourResults;
     RatingType rating = RatingType::PlusOne;
-    // The tour's name, or the game's for the whole game.
+    // The tour's name, or the game's for the whole game; the championship's name.
     std::string title;
     std::string dateText;
     int lastQuestion = 0;
@@ -53,9 +56,14 @@ struct ReportData {
     std::vector<ReportTeam> teams;
     // Indexes into `teams` in the order of the last count (place order).
     std::vector<int> countedOrder;
+    // The championship table in its order, and how it was counted (the
+    // mode and the obligatory games its columns show).
+    std::vector<ChampTeamRec> champTeams;
+    ChampSettings champSettings;
 
     int QuestionCount() const { return static_cast<int>(ratings.size()); }
     int TeamCount() const { return static_cast<int>(teams.size()); }
+    int ChampRowCount() const { return static_cast<int>(champTeams.size()); }
     int Rating(int q) const { return ratings[static_cast<std::size_t>(q)]; }
     const ReportTeam& Team(int i) const { return teams[static_cast<std::size_t>(i)]; }
     // The team at `position` of the place order (0 for the first place).
@@ -64,6 +72,9 @@ struct ReportData {
 
 // The data of information types 0-3 from a game the caller has counted.
 ReportData GameReportData(TVemoData& game, InfoType type, RatingType rating);
+
+// The data of information type 4: the championship's table under `name`.
+ReportData ChampReportData(const Championship& championship, std::string name);
 
 // The first two characters of a town (fewer when it is shorter), as every
 // output shows it beside a team's name.

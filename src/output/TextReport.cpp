@@ -23,6 +23,9 @@ struct Texts {
     std::string ratingsZero = Ansi(" Рейтинг вопросов (Нулевой) ");
     std::string nothingTaken = Ansi("[нету]");
     std::string ratingHeader = Ansi(" Вопр. | Рейт. ");
+    std::string champHeader = Ansi("М   Команда                   Г Капитан              Игры   ");
+    std::string champByScore = Ansi("Вопр/Рейт");
+    std::string champByPoints = Ansi("Очки");
 
     static std::string Ansi(const char* utf8) { return TransCodes::Utf8ToAnsi(utf8); }
 };
@@ -165,6 +168,16 @@ void WriteQuestionRatings(const ReportData& data, Lines& out) {
     }
 }
 
+// The games column is the number of games played, whatever counted.
+void WriteChampionship(const ReportData& data, Lines& out) {
+    const bool byScore = data.champSettings.CountByScore;
+    out.Add(ReportTexts().champHeader + (byScore ? ReportTexts().champByScore : ReportTexts().champByPoints));
+    out.Add("");
+    for (const ChampTeamRec& row : data.champTeams)
+        out.Add(Num(row.Place, 3) + "." + Pad(row.Name, '.', 25) + "(" + TownPrefix(row.Town) + ")" +
+                Pad(row.Captain, '.', 20) + " [" + Num(row.Games, 2) + "] - " + ChampResultText(row, byScore, "/"));
+}
+
 void WriteTail(Lines& out) {
     out.Add("");
     out.Add(OutputCredits::TextLine(0));
@@ -181,7 +194,7 @@ std::string TextReportBytes(const ReportData& data) {
         case InfoType::FinalTable: WriteFinalTable(data, out); break;
         case InfoType::TakenQuestions: WriteTakenQuestions(data, out); break;
         case InfoType::QuestionRatings: WriteQuestionRatings(data, out); break;
-        case InfoType::Championship: break;  // its rows come with the championship's own data
+        case InfoType::Championship: WriteChampionship(data, out); break;
     }
     WriteTail(out);
     return out.Take();

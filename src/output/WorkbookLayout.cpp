@@ -87,6 +87,17 @@ int FillQuestionRatings(const ReportData& data, WorkbookLayout& layout) {
     return row;
 }
 
+int FillChampionship(const ReportData& data, WorkbookLayout& layout) {
+    const bool byScore = data.champSettings.CountByScore;
+    SetRow(layout, kBlockTop, {Ansi("Место"), Ansi("Команда"), Ansi("Город"), Ansi("Игры"),
+                               Ansi(byScore ? "О / Рейт." : "Очки")});
+    int row = kBlockTop;
+    for (const ChampTeamRec& team : data.champTeams)
+        SetRow(layout, ++row, {std::to_string(team.Place), team.Name, team.Town, std::to_string(team.Games),
+                               ChampResultText(team, byScore, " / ")});
+    return row;
+}
+
 int LastColumnOf(const ReportData& data) {
     switch (data.type) {
         case InfoType::TourResults: return 5;
@@ -104,9 +115,9 @@ int FillBlock(const ReportData& data, WorkbookLayout& layout) {
         case InfoType::FinalTable: return FillFinalTable(data, layout);
         case InfoType::TakenQuestions: return FillTakenQuestions(data, layout);
         case InfoType::QuestionRatings: return FillQuestionRatings(data, layout);
-        case InfoType::Championship: break;  // its rows come with the championship's own data
+        case InfoType::Championship: break;
     }
-    return kBlockTop;
+    return FillChampionship(data, layout);
 }
 
 void AddMerged(WorkbookLayout& layout, int row, int lastRow, int lastColumn, std::string text,

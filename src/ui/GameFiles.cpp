@@ -1,23 +1,11 @@
 #include "ui/GameFiles.h"
 
 #include "ui/platform/Dialogs.h"
+#include "ui/platform/GameFileDialog.h"
 #include "base/Errors.h"
 #include "model/VemoData.h"
 
 #include <QFileInfo>
-
-namespace {
-
-FileDialogRequest GameFileRequest(const QString& title, const QString& directory) {
-    FileDialogRequest request;
-    request.title = title;
-    request.directory = directory;
-    request.filter = QStringLiteral("Игровые файлы \"ВеМо 2003\" (*.qgm)");
-    request.defaultSuffix = QStringLiteral("qgm");
-    return request;
-}
-
-}  // namespace
 
 GameFiles::GameFiles(QString programDirectory) : FLastDirectory(std::move(programDirectory)) {}
 
@@ -25,8 +13,8 @@ void GameFiles::RememberDirectoryOf(const QString& path) {
     FLastDirectory = QFileInfo(path).absolutePath() + u'/';
 }
 
-QString GameFiles::AskOpenPath() const {
-    return AppDialogs().OpenFileName(GameFileRequest(QStringLiteral("Загрузка игры"), FLastDirectory));
+QString GameFiles::AskOpenPath(const QString& title) const {
+    return AppDialogs().OpenFileName(GameFileRequest(title, FLastDirectory));
 }
 
 QString GameFiles::AskSavePath() const {

@@ -16,7 +16,7 @@ public:
     void RememberDirectoryOf(const QString& path);
 
     // The chosen path, or empty when the user cancelled.
-    QString AskOpenPath() const;
+    QString AskOpenPath(const QString& title = QStringLiteral("Загрузка игры")) const;
     QString AskSavePath() const;
 
     // Writes `game` to `path`; on failure shows "Ошибка записи. Файл не

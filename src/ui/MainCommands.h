@@ -3,6 +3,8 @@
 // and get values from the command, never MainParts.
 #pragma once
 
+#include "ui/AnswerCommands.h"
+#include "ui/ChampCommands.h"
 #include "ui/CommandGroups.h"
 #include "ui/CountCommands.h"
 #include "ui/EditCommands.h"
@@ -17,7 +19,8 @@
 
 class MainCommands
     : public CommandGroups<FileCommands, ViewCommands, CountCommands, EditCommands, EntryCommands, TimerCommands,
-                           ProgramCommands, HallCommands, OutputCommands, PublishCommands> {
+                           ProgramCommands, HallCommands, OutputCommands, AnswerCommands, ChampCommands,
+                           PublishCommands> {
 public:
     using CommandGroups::CommandGroups;
 };

@@ -1,5 +1,7 @@
 #include "RunVemoctl.h"
 
+#include "support/CommandOutput.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -34,4 +36,19 @@ std::vector<std::string> Lines(const std::string& text) {
         lines.push_back(text.substr(start, end - start));
     EXPECT_EQ(start, text.size()) << "output does not end with a line feed";
     return lines;
+}
+
+std::string WorkbookParts(const std::string& path) {
+    return CommandOutput("/usr/bin/python3 -c \"import sys, zipfile\n"
+                         "z = zipfile.ZipFile(sys.argv[1])\n"
+                         "for n in sorted(z.namelist()):\n"
+                         "    if n != 'docProps/core.xml': print(n); print(z.read(n).decode())\" '" +
+                         path + "'");
+}
+
+std::string Field(const std::string& info, const std::string& name) {
+    const std::size_t at = info.find(name + ":");
+    if (at == std::string::npos) return {};
+    const std::size_t start = info.find_first_not_of(' ', at + name.size() + 1);
+    return info.substr(start, info.find('\n', start) - start);
 }

@@ -17,3 +17,10 @@ RunResult RunVemoctl(const TempDir& dir, const std::vector<std::string>& args);
 
 // The lines of `text`, which must end with a line feed.
 std::vector<std::string> Lines(const std::string& text);
+
+// Every part of a workbook but the one with the time it was written, so two
+// workbooks written apart compare equal when their content is.
+std::string WorkbookParts(const std::string& path);
+
+// A field of pdfinfo's output ("Pages", "Page size").
+std::string Field(const std::string& info, const std::string& name);

@@ -82,15 +82,6 @@ std::vector<std::string> Arguments(const std::string& command, const std::string
     return args;
 }
 
-// Every part of a workbook but the one with the time it was written.
-std::string WorkbookParts(const std::string& path) {
-    return CommandOutput("/usr/bin/python3 -c \"import sys, zipfile\n"
-                   "z = zipfile.ZipFile(sys.argv[1])\n"
-                   "for n in sorted(z.namelist()):\n"
-                   "    if n != 'docProps/core.xml': print(n); print(z.read(n).decode())\" '" +
-                   path + "'");
-}
-
 std::vector<std::string> Files(const TempDir& dir) {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
@@ -156,18 +147,6 @@ TEST(VemoctlOutput, WorkbooksOfEveryTypeAreTheProgramsWorkbooks) {
 }
 
 #if VEMOCTL_DRAWS_PDF
-
-namespace {
-
-// A field of pdfinfo's output.
-std::string Field(const std::string& info, const std::string& name) {
-    const std::size_t at = info.find(name + ":");
-    if (at == std::string::npos) return {};
-    const std::size_t start = info.find_first_not_of(' ', at + name.size() + 1);
-    return info.substr(start, info.find('\n', start) - start);
-}
-
-}  // namespace
 
 TEST(VemoctlOutput, PdfHoldsEveryPageOfEveryTypeOnA4InBothOrientations) {
     TempDir dir;

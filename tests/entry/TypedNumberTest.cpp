@@ -33,7 +33,9 @@ TEST(TypedNumber, TextsReadAsWholeNumbersWithinARange) {
     for (const Case& c : cases) {
         const TypedNumber number = ReadTypedNumber(c.text, 1, 10);
         EXPECT_EQ(number.kind, c.kind) << '"' << c.text << '"';
-        if (c.kind == TypedNumberKind::InRange) EXPECT_EQ(number.value, c.value) << c.text;
+        if (c.kind == TypedNumberKind::InRange) {
+            EXPECT_EQ(number.value, c.value) << c.text;
+        }
     }
 }
 

@@ -2,7 +2,9 @@
 
 #include "base/TransCodes.h"
 #include "support/GameBuilder.h"
+#include "support/SeasonFiles.h"
 
+#include <stdexcept>
 #include <vector>
 
 std::string Ansi(const char* utf8) { return TransCodes::Utf8ToAnsi(utf8); }
@@ -71,4 +73,12 @@ std::unique_ptr<TVemoData> PatternGame(int teams, int questions) {
     auto game = MakeGame({questions}, marks);
     game->CountResult();
     return game;
+}
+
+Championship SeasonChampionship(const std::string& folder, const ChampSettings& settings) {
+    Championship champ;
+    champ.SetSettings(settings);
+    for (const std::string& path : SaveSeason(folder))
+        if (champ.AddGame(path) != Championship::AddResult::Added) throw std::runtime_error("not added: " + path);
+    return champ;
 }

@@ -1,6 +1,7 @@
 // Games for the output tests, built through the model's own operations.
 #pragma once
 
+#include "champ/Championship.h"
 #include "model/VemoData.h"
 
 #include <memory>
@@ -18,3 +19,7 @@ std::unique_ptr<TVemoData> ShowcaseGame();
 // `teams` teams named "T1".. over `questions` questions, team t taking
 // question q when (q + t) % (t % 4 + 2) == 0; counted.
 std::unique_ptr<TVemoData> PatternGame(int teams, int questions);
+
+// The season of support/SeasonFiles saved in `folder` and added to a
+// championship counted as `settings` say.
+Championship SeasonChampionship(const std::string& folder, const ChampSettings& settings);

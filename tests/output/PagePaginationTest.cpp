@@ -169,4 +169,16 @@ TEST(PagePagination, PageCountOfACountedGameForEveryType) {
     EXPECT_EQ(PageCount(GameReportData(*empty, InfoType::TourResults, RatingType::PlusOne), kLandscape), 1);
 }
 
+TEST(PagePagination, ChampionshipRowsGo47ToAPortraitPageAnd30ToALandscapeOne) {
+    const std::pair<int, std::pair<int, int>> cases[] = {
+        {0, {1, 1}}, {1, {1, 1}}, {30, {1, 1}}, {31, {1, 2}}, {47, {1, 2}}, {48, {2, 2}}, {95, {3, 4}}};
+    for (const auto& [rows, pages] : cases) {
+        ReportData data;
+        data.type = InfoType::Championship;
+        data.champTeams.resize(static_cast<std::size_t>(rows));
+        EXPECT_EQ(PageCount(data, kPortrait), pages.first) << rows;
+        EXPECT_EQ(PageCount(data, kLandscape), pages.second) << rows;
+    }
+}
+
 }  // namespace

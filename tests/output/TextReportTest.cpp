@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <vector>
@@ -23,8 +24,9 @@ std::string Padded(std::string s, char fill, std::size_t width) {
 
 std::string Town2(const TTeamData& team) { return team.Town.substr(0, 2); }
 
-Lines Head(const std::string& title) {
-    Lines lines{Ansi("------------------------------- Результаты игры ------------------------------"), ""};
+Lines Head(const std::string& title,
+           const char* banner = "------------------------------- Результаты игры ------------------------------") {
+    Lines lines{Ansi(banner), ""};
     std::string indent;
     for (int i = 0; i < (80 - static_cast<int>(title.size())) / 2; ++i) indent += ' ';
     lines.push_back(indent + title);
@@ -182,6 +184,21 @@ Lines ReferenceQuestionRatings(TVemoData& game, bool plusOne) {
             row += Padded(cell + " - " + std::to_string(game.QuestionRating(q - 1)), ' ', 15);
         }
         lines.push_back("   " + row);
+    }
+    return Tail(lines);
+}
+
+Lines ReferenceChampionship(const std::string& name, const std::vector<ChampTeamRec>& rows, bool byScore) {
+    Lines lines = Head(name, "---------------------------- Результаты чемпионата ---------------------------");
+    lines.push_back(Ansi("М   Команда                   Г Капитан              Игры   ") +
+                    Ansi(byScore ? "Вопр/Рейт" : "Очки"));
+    lines.push_back("");
+    for (const ChampTeamRec& r : rows) {
+        const std::string result =
+            byScore ? std::to_string(r.Score) + "/" + std::to_string(r.RatScore) : std::to_string(r.Points);
+        lines.push_back(Padded(std::to_string(r.Place), ' ', 3) + "." + Padded(r.Name, '.', 25) + "(" +
+                        r.Town.substr(0, 2) + ")" + Padded(r.Captain, '.', 20) + " [" +
+                        Padded(std::to_string(r.Games), ' ', 2) + "] - " + result);
     }
     return Tail(lines);
 }
@@ -367,6 +384,47 @@ TEST(TextReport, NoTeamsWritesTheHeadTheHeadingsAndTheTail) {
     const Lines finalTable = Split(Report(*game, InfoType::FinalTable));
     EXPECT_EQ(finalTable[6], std::string(34, ' ') + "000000000111111");
     EXPECT_EQ(finalTable[7], std::string(34, ' ') + "123456789012345");
+}
+
+TEST(TextReport, ChampionshipInBothModesMatchesItsReference) {
+    TempDir dir;
+    for (const bool byScore : {true, false}) {
+        ChampSettings settings;
+        settings.CountByScore = byScore;
+        settings.ExlGames = 3;
+        const Championship champ = SeasonChampionship(dir.Path().string(), settings);
+        ASSERT_GT(champ.ChampTeams().size(), 10u);
+        const std::string name = Ansi("Кубок сезона");
+        const ReportData data = ChampReportData(champ, name);
+        ExpectReport(TextReportBytes(data), ReferenceChampionship(name, champ.ChampTeams(), byScore));
+        const Lines lines = Split(TextReportBytes(data));
+        EXPECT_EQ(lines[2], std::string(34, ' ') + name);
+        // The team of all seven games, once spelled in capitals, is one row named as it was met first.
+        EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                                [](const std::string& line) { return line.find(Ansi("Знатоки")) == 4; }),
+                  1);
+        EXPECT_EQ(std::find_if(lines.begin(), lines.end(),
+                               [](const std::string& line) { return line.find(Ansi("ЗНАТОКИ")) != std::string::npos; }),
+                  lines.end());
+    }
+}
+
+TEST(TextReport, ChampionshipLineWithALongNameAndAOneLetterTown) {
+    ReportData data;
+    data.type = InfoType::Championship;
+    data.champSettings.CountByScore = true;
+    data.champTeams.push_back({Ansi("Очень длинное название команды знатоков"), Ansi("Я"), Ansi("Петров"), "", 123,
+                               4567, 12, 10, 0});
+    data.champTeams.push_back({Ansi("Кот"), Ansi("Москва"), "", "", 5, 9, 2, 11, 14});
+    const Lines lines = Split(TextReportBytes(data));
+    EXPECT_EQ(lines[6], "10 ." + Ansi("Очень длинное название команды знатоков(Я)Петров") + std::string(14, '.') +
+                            " [12] - 123/4567");
+    EXPECT_EQ(lines[7], "11 ." + Ansi("Кот") + std::string(22, '.') + Ansi("(Мо)") + std::string(20, '.') +
+                            " [2 ] - 5/9");
+    data.champSettings.CountByScore = false;
+    EXPECT_EQ(Split(TextReportBytes(data))[7].substr(4 + 25 + 4 + 20), " [2 ] - 14");
+    EXPECT_EQ(Split(TextReportBytes(data))[4], Ansi("М   Команда                   Г Капитан              Игры   Очки"));
+    EXPECT_EQ(Split(TextReportBytes(data))[2], std::string(40, ' ')) << "an empty name is centred as nothing";
 }
 
 TEST(TextReport, CreditLinesAre78CharactersFramedByDashes) {

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -71,14 +72,21 @@ SheetDump ReadBack(const std::string& path) {
 
 std::string Address(int column, int row) { return ColumnLetters(column) + std::to_string(row); }
 
-SheetDump WriteAndReadBack(TVemoData& game, InfoType type, WorkbookLayout* layoutOut = nullptr) {
+SheetDump WriteAndReadBack(const ReportData& data, WorkbookLayout* layoutOut = nullptr) {
     static TempDir dir;
-    const WorkbookLayout layout = BuildWorkbookLayout(GameReportData(game, type, RatingType::PlusOne));
+    const WorkbookLayout layout = BuildWorkbookLayout(data);
     const std::string path = dir.File("book.xlsx");
     EXPECT_TRUE(WriteWorkbook(layout, path));
     if (layoutOut) *layoutOut = layout;
     return ReadBack(path);
 }
+
+SheetDump WriteAndReadBack(TVemoData& game, InfoType type, WorkbookLayout* layoutOut = nullptr) {
+    return WriteAndReadBack(GameReportData(game, type, RatingType::PlusOne), layoutOut);
+}
+
+// Types 0-3 name the tour and its date.
+std::string DatedTitle(const TVemoData& game) { return game.CurrentTourName() + " (" + game.GameDateText() + ")"; }
 
 // What every type shares: the heading, the title over two rows, the
 // bordered left-aligned block from row 5 and the two credit lines.
@@ -89,7 +97,7 @@ struct Frame {
     int blockEnd;    // row, from 1
 };
 
-void ExpectFrame(const SheetDump& dump, const TVemoData& game, const Frame& frame) {
+void ExpectFrame(const SheetDump& dump, const std::string& title, const Frame& frame) {
     const std::string x = ColumnLetters(frame.lastColumn);
     const int e = frame.blockEnd;
     EXPECT_EQ(dump.sheets, 1);
@@ -102,12 +110,12 @@ void ExpectFrame(const SheetDump& dump, const TVemoData& game, const Frame& fram
     EXPECT_EQ(heading.text, Ansi(frame.heading));
     EXPECT_TRUE(heading.bold);
     EXPECT_EQ(heading.horizontal, "center");
-    const CellInfo& title = dump.cells.at("A2");
-    EXPECT_EQ(title.text, game.CurrentTourName() + " (" + game.GameDateText() + ")");
-    EXPECT_TRUE(title.bold);
-    EXPECT_TRUE(title.wrap);
-    EXPECT_EQ(title.horizontal, "center");
-    EXPECT_EQ(title.vertical, "center");
+    const CellInfo& titleCell = dump.cells.at("A2");
+    EXPECT_EQ(titleCell.text, title);
+    EXPECT_TRUE(titleCell.bold);
+    EXPECT_TRUE(titleCell.wrap);
+    EXPECT_EQ(titleCell.horizontal, "center");
+    EXPECT_EQ(titleCell.vertical, "center");
     for (int i = 0; i < 2; ++i) {
         const CellInfo& credit = dump.cells.at(Address(0, e + 2 + i));
         EXPECT_EQ(credit.text, OutputCredits::WorkbookLine(i));
@@ -179,7 +187,7 @@ TEST(Workbook, TourResultsInPlaceOrder) {
     auto game = ShowcaseGame();
     const SheetDump dump = WriteAndReadBack(*game, InfoType::TourResults);
     const int n = game->ActiveTeamCount();
-    ExpectFrame(dump, *game, {"Результаты тура:", "Результаты тура", 5, n + 5});
+    ExpectFrame(dump, DatedTitle(*game), {"Результаты тура:", "Результаты тура", 5, n + 5});
     const char* headers[] = {"Место", "Команда", "Город", "Капитан", "Очки", "Рейтинг"};
     for (int c = 0; c < 6; ++c) EXPECT_EQ(dump.Text(Address(c, 5)), Ansi(headers[c]));
     const auto order = PlaceOrder(*game);
@@ -197,7 +205,7 @@ TEST(Workbook, FinalTableWithQuestionNumbersRatingsAndMarks) {
     auto game = ShowcaseGame();
     const SheetDump dump = WriteAndReadBack(*game, InfoType::FinalTable);
     const int n = game->ActiveTeamCount(), Q = game->WindowQuestionCount();
-    ExpectFrame(dump, *game, {"Итоговая таблица тура:", "Итоговая таблица", Q + 5, n + 6});
+    ExpectFrame(dump, DatedTitle(*game), {"Итоговая таблица тура:", "Итоговая таблица", Q + 5, n + 6});
     EXPECT_EQ(ColumnLetters(Q + 5), "DG");
     const char* headers[] = {"#", "Команда", "Город", "М", "Очки", "Рейт."};
     for (int c = 0; c < 6; ++c) EXPECT_EQ(dump.Text(Address(c, 6)), Ansi(headers[c]));
@@ -233,7 +241,7 @@ TEST(Workbook, TakenQuestionsListEntriesWithoutTheLastCommaAndNothingForNone) {
     auto game = ShowcaseGame();
     const SheetDump dump = WriteAndReadBack(*game, InfoType::TakenQuestions);
     const int n = game->ActiveTeamCount();
-    ExpectFrame(dump, *game, {"Список засчитанных вопросов:", "Засчитанные вопросы", 3, n + 5});
+    ExpectFrame(dump, DatedTitle(*game), {"Список засчитанных вопросов:", "Засчитанные вопросы", 3, n + 5});
     const char* headers[] = {"#", "Команда", "Город", "Вопросы"};
     for (int c = 0; c < 4; ++c) EXPECT_EQ(dump.Text(Address(c, 5)), Ansi(headers[c]));
     for (int i = 0; i < n; ++i) {
@@ -258,7 +266,7 @@ TEST(Workbook, QuestionRatingsInTwoColumnsTwentyWide) {
     WorkbookLayout layout;
     const SheetDump dump = WriteAndReadBack(*game, InfoType::QuestionRatings, &layout);
     const int Q = game->WindowQuestionCount();
-    ExpectFrame(dump, *game, {"Рейтинг вопросов тура:", "Рейтинг вопросов", 1, Q + 5});
+    ExpectFrame(dump, DatedTitle(*game), {"Рейтинг вопросов тура:", "Рейтинг вопросов", 1, Q + 5});
     EXPECT_EQ(dump.Text("A5"), Ansi("Вопрос"));
     EXPECT_EQ(dump.Text("B5"), Ansi("Рейтинг"));
     for (int q = 1; q <= Q; ++q) {
@@ -280,9 +288,44 @@ TEST(Workbook, NoTeamsKeepsTheHeadingsTheHeaderRowsAndTheCredits) {
     };
     for (int type = 0; type < 3; ++type) {
         const SheetDump dump = WriteAndReadBack(*game, static_cast<InfoType>(type));
-        ExpectFrame(dump, *game, frames[type]);
+        ExpectFrame(dump, DatedTitle(*game), frames[type]);
         EXPECT_EQ(dump.Text("B" + std::to_string(frames[type].blockEnd)), Ansi("Команда"));
     }
+}
+
+TEST(Workbook, ChampionshipTableInItsOrderInBothModes) {
+    TempDir dir;
+    for (const bool byScore : {true, false}) {
+        ChampSettings settings;
+        settings.CountByScore = byScore;
+        settings.ExlGames = 5;
+        const Championship champ = SeasonChampionship(dir.Path().string(), settings);
+        const auto& rows = champ.ChampTeams();
+        const int R = static_cast<int>(rows.size());
+        const std::string name = Ansi("Кубок сезона 2007 года");
+        const SheetDump dump = WriteAndReadBack(ChampReportData(champ, name));
+        ExpectFrame(dump, name, {"Результаты чемпионата:", "Результаты чемпионата", 4, R + 5});
+        const char* headers[] = {"Место", "Команда", "Город", "Игры", byScore ? "О / Рейт." : "Очки"};
+        for (int c = 0; c < 5; ++c) EXPECT_EQ(dump.Text(Address(c, 5)), Ansi(headers[c]));
+        for (int i = 0; i < R; ++i) {
+            const ChampTeamRec& r = rows[static_cast<std::size_t>(i)];
+            const std::string result = byScore ? std::to_string(r.Score) + " / " + std::to_string(r.RatScore)
+                                               : std::to_string(r.Points);
+            const std::string row[] = {std::to_string(r.Place), r.Name, r.Town, std::to_string(r.Games), result};
+            for (int c = 0; c < 5; ++c) EXPECT_EQ(dump.Text(Address(c, i + 6)), row[c]) << Address(c, i + 6);
+        }
+        // The games column holds the games played, even where fewer counted.
+        const auto allSeven = std::find_if(rows.begin(), rows.end(), [](const ChampTeamRec& r) { return r.Games == 7; });
+        ASSERT_NE(allSeven, rows.end());
+        EXPECT_EQ(dump.Text(Address(3, static_cast<int>(allSeven - rows.begin()) + 6)), "7");
+        ExpectFittedWidths(dump, 4, R + 5);
+    }
+}
+
+TEST(Workbook, ChampionshipWithoutGamesKeepsItsHeaderRow) {
+    const SheetDump dump = WriteAndReadBack(ChampReportData(Championship(), Ansi("Без названия")));
+    ExpectFrame(dump, Ansi("Без названия"), {"Результаты чемпионата:", "Результаты чемпионата", 4, 5});
+    EXPECT_EQ(dump.Text("E5"), Ansi("Очки"));
 }
 
 TEST(Workbook, AFileThatCannotBeCreatedGivesFalseAndKeepsTheOldOne) {

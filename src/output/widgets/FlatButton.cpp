@@ -15,10 +15,16 @@ static void RegisterPictures() {
 QToolButton* MakeFlatButton(QWidget* parent, const char* objectName, const char* picture, const QString& hint,
                             int iconSize) {
     RegisterPictures();
+    return MakeFlatButton(parent, objectName, QIcon(QStringLiteral(":/vemo/output/icons/%1.svg").arg(QLatin1String(picture))),
+                          hint, iconSize);
+}
+
+QToolButton* MakeFlatButton(QWidget* parent, const char* objectName, const QIcon& picture, const QString& hint,
+                            int iconSize) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(objectName));
     button->setAutoRaise(true);
-    button->setIcon(QIcon(QStringLiteral(":/vemo/output/icons/%1.svg").arg(QLatin1String(picture))));
+    button->setIcon(picture);
     button->setIconSize(QSize(iconSize, iconSize));
     button->setToolTip(hint);
     return button;

@@ -35,6 +35,9 @@ const Column kFinalTableColumns[] = {
     {"#", 0.01, 0.07}, {"Команда", 0.08, 0.44}, {"О / Рейт.", 0.45, 0.57}, {"М", 0.58, 0.99},
 };
 const Column kTakenColumns[] = {{"#", 0.01, 0.07}, {"Команда", 0.08, 0.34}, {"Вопросы", 0.35, 1.00}};
+const Column kChampColumns[] = {
+    {"М", 0.01, 0.07}, {"Команда", 0.08, 0.44}, {"Город", 0.45, 0.64}, {"Игры", 0.65, 0.84}, {"О / Рейт.", 0.85, 1.00},
+};
 
 QString SectionTitle(InfoType type) {
     switch (type) {
@@ -102,7 +105,7 @@ public:
             case InfoType::FinalTable: DrawFinalTable(); break;
             case InfoType::TakenQuestions: DrawTakenQuestions(); break;
             case InfoType::QuestionRatings: DrawQuestionRatings(); break;
-            case InfoType::Championship: break;  // its rows come with the championship's own data
+            case InfoType::Championship: DrawChampionship(); break;
         }
     }
 
@@ -284,6 +287,24 @@ private:
             }
             P.drawLine(middle, G.GroupLineTop(), middle, G.GroupLineBottom());
         }
+    }
+
+    // In points mode the last column is headed by what it sums.
+    void DrawChampionship() {
+        const ChampSettings& settings = D.champSettings;
+        Column columns[std::size(kChampColumns)];
+        std::copy(std::begin(kChampColumns), std::end(kChampColumns), columns);
+        if (!settings.CountByScore) columns[4].caption = "Очки";
+        DrawCaptions(columns, std::size(columns));
+        const IndexRange rows = TablePageRows(D.ChampRowCount(), FPage, O);
+        for (int j = 1; j <= rows.count; ++j) {
+            const ChampTeamRec& row = D.champTeams[static_cast<std::size_t>(rows.first + j - 1)];
+            const QString cells[] = {QString::number(row.Place) + ".", FromAnsi(row.Name), FromAnsi(row.Town),
+                                     QString::fromStdString(ChampGamesText(row, settings)),
+                                     QString::fromStdString(ChampResultText(row, settings.CountByScore, " / "))};
+            for (std::size_t c = 0; c < std::size(cells); ++c) DrawCell(columns[c], j, cells[c]);
+        }
+        DrawSeparators(rows.count);
     }
 
     void DrawRightAligned(int left, int right, int top, const QString& text) {

@@ -2,22 +2,30 @@
 // them: vemo_entry_shot OUTDIR writes registration.png (a hall with groups,
 // the editor over a name), registration-group.png (the group list over its
 // cell), registration-new.png (a new game, the first team typed),
-// tours.png (the editor over a tour name), groups.png and value.png
-// (the value prompt). Run it under xvfb-run to see the real desktop's
-// drawing.
+// tours.png (the editor over a tour name), groups.png, value.png
+// (the value prompt), and for halls of 12, 100 and 500 teams the quick
+// entry's two pages digenter1-N.png and digenter2-N.png (team 2 typed) and
+// deposits-N.png. Run it under xvfb-run to see the real desktop's drawing.
+#include "base/TransCodes.h"
 #include "entry/widgets/TDForm.h"
+#include "entry/widgets/TDigForm.h"
+#include "entry/widgets/TFormDepos.h"
 #include "entry/widgets/TFormGroups.h"
 #include "entry/widgets/TFormReg.h"
 #include "entry/widgets/TFormTours.h"
 #include "entry/EntryGames.h"
 #include "entry/widgets/EntryWindows.h"
+#include "support/GameBuilder.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -44,6 +52,41 @@ std::unique_ptr<TVemoData> Hall() {
     JoinGroup(*game, 2, 0);
     JoinGroup(*game, 4, 1);
     return game;
+}
+
+
+// A hall of `teams` over one tour of 36 questions, about half of them
+// taken, with deposits of 0 to 3.
+std::unique_ptr<TVemoData> BigHall(int teams) {
+    std::mt19937 random(static_cast<unsigned>(teams));
+    RandomGameShape shape;
+    shape.teams = teams;
+    shape.tours = {36};
+    auto game = MakeRandomGame(random, shape);
+    for (int i = 0; i < teams; ++i) {
+        TTeamData& team = *game->TeamByIndex(i);
+        team.Name = TransCodes::Utf8ToAnsi("Знатоки №" + std::to_string(i + 1));
+        team.Town = TransCodes::Utf8ToAnsi(i % 2 ? "Санкт-Петербург" : "Москва");
+        team.ScoreDeposit = i % 4;
+    }
+    return game;
+}
+
+void SaveAnswerWindows(const QString& out, int teams) {
+    auto game = BigHall(teams);
+    const QString suffix = QStringLiteral("-%1.png").arg(teams);
+    TDigForm entry(*game, nullptr);
+    entry.SetQuestionNumber(12);
+    Save(entry, out + QStringLiteral("digenter1") + suffix);
+    entry.findChild<QTabWidget*>(QStringLiteral("Pages"))->setCurrentIndex(1);
+    auto* enterT = entry.findChild<QLineEdit*>(QStringLiteral("EnterT"));
+    enterT->setFocus();
+    enterT->setText(QStringLiteral("2"));
+    entry.findChild<QPushButton*>(QStringLiteral("EnterButton"))->click();
+    Save(entry, out + QStringLiteral("digenter2") + suffix);
+
+    TFormDepos deposits(*game, nullptr);
+    Save(deposits, out + QStringLiteral("deposits") + suffix);
 }
 
 }  // namespace
@@ -89,5 +132,7 @@ int main(int argc, char* argv[]) {
     prompt.Selected = true;
     TDForm value(prompt, nullptr);
     Save(value, out + QStringLiteral("value.png"));
+
+    for (int teams : {12, 100, 500}) SaveAnswerWindows(out, teams);
     return 0;
 }

@@ -39,7 +39,10 @@ protected:
     // (two question blocks of 47 teams and of one), two in landscape.
     void Open(InfoType type, std::unique_ptr<TVemoData> game = PatternGame(48, 19)) {
         FGame = std::move(game);
-        FData = GameReportData(*FGame, type, RatingType::PlusOne);
+        Open(GameReportData(*FGame, type, RatingType::PlusOne));
+    }
+    void Open(ReportData data) {
+        FData = std::move(data);
         FForm = std::make_unique<TFormPreview>(FData, Folder() + u'/');
         FForm->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(FForm.get()));
@@ -228,6 +231,25 @@ TEST_F(FormPreviewTest, ACancelledPrintDialogPrintsNothingAndAFailedJobIsTold) {
     FDialogs.ExpectError(QStringLiteral("Не удалось напечатать страницы."), QStringLiteral("Ошибка"));
     Click("PrintButton");
     EXPECT_FALSE(QFileInfo::exists(File("no-folder")));
+}
+
+// 48 rows: two pages in either orientation, printed whole.
+TEST_F(FormPreviewTest, TheChampionshipTableRunsOverItsPagesAndPrintsThem) {
+    ReportData data;
+    data.type = InfoType::Championship;
+    data.title = Ansi("Кубок сезона");
+    for (int i = 0; i < 48; ++i) data.champTeams.push_back({"T" + std::to_string(i + 1), "X", "", "", 48 - i, 1, 3, i + 1, 0});
+    Open(std::move(data));
+    EXPECT_EQ(PageText(), QStringLiteral("1/2"));
+    EXPECT_EQ(PageButtons(), std::make_pair(false, true));
+    Click("LandButton");
+    EXPECT_EQ(PageText(), QStringLiteral("1/2"));
+    FPrinters.fileName = File("champ.pdf");
+    Click("PrintAllButton");
+    EXPECT_EQ(PdfPages(File("champ.pdf")), 2);
+    const std::string text = CommandOutput("pdftotext '" + FDir.File("champ.pdf") + "' -");
+    for (const char* expected : {"Результаты чемпионата", "Кубок сезона", "T31", "T48"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
 }
 
 TEST_F(FormPreviewTest, WithoutPagesThePreviewShowsAnEmptyFrameAndPrintsNothing) {

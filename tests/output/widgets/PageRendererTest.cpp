@@ -212,6 +212,67 @@ TEST(PageRenderer, TakenQuestionsShowADashForNothingAndAnEmptyFrameWithoutTeams)
     EXPECT_EQ(DarkPixels(frameOnly, Cell(g, g.ColumnStart(0.0), g.TableRight(), 1)), 0);
 }
 
+// Two rows of a championship: a team of seven games and one of three.
+ReportData ChampData(bool byScore, int exlGames, int rows = 2) {
+    ReportData data;
+    data.type = InfoType::Championship;
+    data.title = Ansi("Кубок сезона");
+    data.champSettings.CountByScore = byScore;
+    data.champSettings.ExlGames = exlGames;
+    data.champTeams = {{Ansi("Знатоки"), Ansi("Москва"), "", "", 45, 160, 7, 1, 24},
+                       {Ansi("Совы"), Ansi("Тверь"), "", "", 30, 90, 3, 2, 10}};
+    for (int i = 2; i < rows; ++i) data.champTeams.push_back({"T" + std::to_string(i), "X", "", "", 1, 1, 1, i + 1, 0});
+    return data;
+}
+
+QImage CellImage(const QImage& image, const QRect& cell) { return image.copy(cell); }
+
+// The ink's width in a cell: from its first to its last dark column.
+int InkWidth(const QImage& image, const QRect& cell) {
+    int first = -1, last = -1;
+    for (int x = cell.left(); x <= cell.right(); ++x)
+        if (DarkPixels(image, QRect(x, cell.top(), 1, cell.height())) > 0) {
+            if (first < 0) first = x;
+            last = x;
+        }
+    return first < 0 ? 0 : last - first + 1;
+}
+
+TEST(PageRenderer, ChampionshipGamesShowTheObligatoryGamesBeforeThoseOfATeamThatPlayedMore) {
+    const QImage fiveOfSeven = Render(ChampData(true, 5), 1, kPortrait, 1240, 1754);
+    const QImage allCount = Render(ChampData(true, 7), 1, kPortrait, 1240, 1754);
+    const QImage byPoints = Render(ChampData(false, 5), 1, kPortrait, 1240, 1754);
+    const PageGeometry g = GeometryOf(fiveOfSeven);
+    const QRect games1 = Cell(g, g.ColumnStart(0.65), g.ColumnStart(0.84), 1);
+    const QRect games2 = Cell(g, g.ColumnStart(0.65), g.ColumnStart(0.84), 2);
+    // "5(7)", "7", and "7" again in points mode, where every game counts.
+    EXPECT_GT(InkWidth(fiveOfSeven, games1), 3 * InkWidth(allCount, games1));
+    EXPECT_EQ(CellImage(allCount, games1), CellImage(byPoints, games1));
+    EXPECT_EQ(CellImage(fiveOfSeven, games2), CellImage(allCount, games2)) << "3 games of 5: \"3\"";
+    // The result "45 / 160" and the points "24"; the caption over them changes with the mode.
+    const QRect result1 = Cell(g, g.ColumnStart(0.85), g.TableRight(), 1);
+    EXPECT_GT(InkWidth(fiveOfSeven, result1), 3 * InkWidth(byPoints, result1));
+    const QRect caption(g.ColumnStart(0.85), g.CaptionTop(), g.TableRight() - g.ColumnStart(0.85), g.U());
+    EXPECT_GT(InkWidth(fiveOfSeven, caption), InkWidth(byPoints, caption)) << "\"О / Рейт.\" over \"Очки\"";
+    for (int x : {g.ColumnStart(0.0), g.TableRight() - 1}) EXPECT_TRUE(Dark(fiveOfSeven, x, g.SeparatorY(1)));
+    EXPECT_FALSE(Dark(fiveOfSeven, 620, g.SeparatorY(2))) << "no line under the last row";
+    EXPECT_EQ(DarkPixels(fiveOfSeven, Cell(g, g.ColumnStart(0.01), g.TableRight(), 3)), 0);
+    for (double from : {0.01, 0.08, 0.45}) EXPECT_GT(DarkPixels(fiveOfSeven, Cell(g, g.ColumnStart(from), g.ColumnStart(from + 0.06), 1)), 0) << from;
+}
+
+TEST(PageRenderer, ChampionshipRowsRunOnToTheNextPage) {
+    const ReportData data = ChampData(true, 2, 48);
+    const QImage second = Render(data, 2, kPortrait, 1240, 1754);
+    const PageGeometry g = GeometryOf(second);
+    EXPECT_GT(DarkPixels(second, Cell(g, g.ColumnStart(0.08), g.ColumnStart(0.44), 1)), 0) << "row 48";
+    EXPECT_EQ(DarkPixels(second, Cell(g, g.ColumnStart(0.01), g.TableRight(), 2)), 0);
+    EXPECT_FALSE(Dark(second, 620, g.Frame().bottom - 1)) << "the page number";
+    const QImage landscape = Render(data, 2, kLandscape, 1754, 1240);
+    const PageGeometry lg = GeometryOf(landscape);
+    EXPECT_GT(DarkPixels(landscape, Cell(lg, lg.ColumnStart(0.08), lg.ColumnStart(0.44), 18)), 0) << "rows 31 to 48";
+    EXPECT_EQ(DarkPixels(landscape, Cell(lg, lg.ColumnStart(0.01), lg.TableRight(), 19)), 0);
+}
+
 // Every type in both orientations printed to PDF and turned into PNG.
 TEST(PageRenderer, PrintsEveryPageToPdfInOneJob) {
     TestApplication();
@@ -223,6 +284,7 @@ TEST(PageRenderer, PrintsEveryPageToPdfInOneJob) {
         int pages;
     };
     const Case cases[] = {
+        {InfoType::Championship, kPortrait, 2},    {InfoType::Championship, kLandscape, 2},
         {InfoType::TourResults, kPortrait, 2},     {InfoType::TourResults, kLandscape, 2},
         {InfoType::FinalTable, kPortrait, 4},      {InfoType::FinalTable, kLandscape, 2},
         {InfoType::TakenQuestions, kPortrait, 2},  {InfoType::TakenQuestions, kLandscape, 2},
@@ -236,7 +298,8 @@ TEST(PageRenderer, PrintsEveryPageToPdfInOneJob) {
         printer.setOutputFileName(QString::fromStdString(dir.File(name + ".pdf")));
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setResolution(300);
-        ASSERT_EQ(PrintAllPages(printer, Data(*game, c.type), c.orientation), c.pages) << name;
+        const ReportData data = c.type == InfoType::Championship ? ChampData(true, 2, 48) : Data(*game, c.type);
+        ASSERT_EQ(PrintAllPages(printer, data, c.orientation), c.pages) << name;
         const std::string command = "pdftoppm -r 100 -png '" + dir.File(name + ".pdf") + "' '" + dir.File(name) + "'";
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
         const QStringList pngs = QDir(QString::fromStdString(dir.Path().string()))
