@@ -29,7 +29,7 @@ constexpr std::size_t kTownField = 11;
 constexpr std::size_t kCaptainField = 21;
 constexpr std::size_t kTrainerField = 21;
 constexpr std::size_t kGameNameField = 61;
-constexpr int kMaxCountedText = 32767;
+constexpr int kMaxCountedText = TVemoData::kMaxTextLength;
 
 // A fixed text field: a length byte, then the characters, then padding.
 std::string FixedText(ByteReader& in, std::size_t size) {

@@ -43,6 +43,8 @@ class TVemoData : private TGameValues {
 public:
     // Counts of teams, questions, tours and groups are 16-bit.
     static constexpr int kMaxCount = 65535;
+    // The longest text (name, town, title...) a game file can hold.
+    static constexpr int kMaxTextLength = 32767;
 
     TVemoData() = default;
     TVemoData(const TVemoData&) = delete;

@@ -1,41 +1,13 @@
 #include "ui/OutputCommands.h"
 
 #include "model/VemoData.h"
-#include "output/widgets/OutputSource.h"
 #include "output/widgets/TFormPrint.h"
 #include "ui/CountCommands.h"
-#include "ui/MainActions.h"
+#include "ui/GameOutput.h"
 #include "ui/MainParts.h"
-#include "ui/OptionsPanel.h"
 #include "ui/TFormMain.h"
 #include "ui/platform/Dialogs.h"
 #include "ui/platform/ProgramDirectory.h"
-
-using enum ActionId;
-
-namespace {
-
-// The window's game as the output dialog reads it.
-class GameOutput final : public OutputSource {
-public:
-    explicit GameOutput(MainParts& parts) : FParts(parts) {}
-
-    ReportData Data(InfoType type) override {
-        return GameReportData(FParts.form.Game(), type,
-                              FParts.panel.RatingPlusOne() ? RatingType::PlusOne : RatingType::Zero);
-    }
-
-    void OrderByPlaces() override {
-        FParts.actions.SetChecked(ActSortByRating, false);
-        FParts.form.Game().SetSortByRating(false);
-        CountCommands(FParts).ActCountExecute();
-    }
-
-private:
-    MainParts& FParts;
-};
-
-}  // namespace
 
 void OutputCommands::ActOutResultExecute() {
     if (!FParts.form.HasTeams()) return;

@@ -61,6 +61,8 @@ TFormMain::TFormMain(const StartupOptions& options, QWidget* parent)
                                                    FFiles, FConfig, *EnterQ, *FTimerDisplay});
     FCommands = std::make_unique<MainCommands>(*FParts);
     ConnectParts();
+    // From the start, so that a hidden start for automation is scripted too.
+    if (ScriptInput::Requested()) FScript = new ScriptInput(*FParts);
 }
 
 // The journal and the document follow and call the parts; they go first.
@@ -161,7 +163,7 @@ void TFormMain::FirstShow() {
     // Started for automation, the window leaves an earlier crash's game to
     // the next start by a user, who can be asked about it.
     if (!FOptions.embedding) FJournal->Start();
-    if (ScriptInput::Requested()) new ScriptInput(*FParts);
+    if (FScript) FScript->SayReady();
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {

@@ -23,6 +23,7 @@ class MainStatusBar;
 class OptionsPanel;
 class QSpinBox;
 class RecoveryJournal;
+class ScriptInput;
 class TimerDisplay;
 class TVemoData;
 struct MainParts;
@@ -36,6 +37,9 @@ public:
     ~TFormMain() override;
 
     GameDocument& Document() const { return *FDocument; }
+    // The window's parts, for the automation interface, which acts on the
+    // window as its own commands do.
+    MainParts& Parts() const { return *FParts; }
     TVemoData& Game() const;
     const QString& CurrentFile() const;
     bool HasTeams() const;
@@ -88,6 +92,7 @@ private:
     QSpinBox* EnterQ = nullptr;
     MainStatusBar* StBar = nullptr;
     TimerDisplay* FTimerDisplay = nullptr;
+    ScriptInput* FScript = nullptr;
     std::unique_ptr<MainParts> FParts;
     std::unique_ptr<MainCommands> FCommands;
 };

@@ -242,11 +242,19 @@ void TFormPreview::PrintAllButtonClick() { Print(1, FPageCount); }
 // for no printer.
 void TFormPreview::Print(int first, int last) {
     if (first > std::min(last, FPageCount)) return;
-    QPrinter& printer = AppPrinters().Printer();
-    UseWholePages(printer, FOrientation);
+    UseWholePages(AppPrinters().Printer(), FOrientation);
     if (!AppPrinters().Choose(this)) return;
-    if (PrintInPlace(printer, FData, FOrientation, first, last) < 0)
+    PrintChosen(first, last);
+}
+
+void TFormPreview::PrintChosen(int first, int last) {
+    if (PrintInPlace(AppPrinters().Printer(), FData, FOrientation, first, last) < 0)
         AppDialogs().ErrorBox(QStringLiteral("Не удалось напечатать страницы."), QStringLiteral("Ошибка"));
+}
+
+void TFormPreview::PrintAllPages(PageOrientation orientation) {
+    FOrientations->button(static_cast<int>(orientation))->setChecked(true);
+    if (FPageCount > 0) PrintChosen(1, FPageCount);
 }
 
 void TFormPreview::FileButtonClick() {

@@ -24,6 +24,10 @@ public:
     // `programDirectory` (with a trailing '/') is where the file dialog starts.
     TFormPreview(ReportData data, QString programDirectory, QWidget* parent = nullptr);
 
+    // Every page in `orientation` on the printer in use, without its dialog
+    // and without showing the window (the automation interface prints so).
+    void PrintAllPages(PageOrientation orientation);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -51,6 +55,7 @@ private:
     void PrintButtonClick();
     void PrintAllButtonClick();
     void Print(int first, int last);
+    void PrintChosen(int first, int last);
     void FileButtonClick();
 
     ReportData FData;

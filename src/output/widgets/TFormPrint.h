@@ -28,6 +28,9 @@ public:
     // type over `fileName`. False when it could not be written; any old
     // file is then left as it was.
     bool WriteTextReport(const QString& fileName);
+    // The spreadsheet button: the workbook of the chosen type, the teams
+    // ordered by places, opened in the user's spreadsheet program.
+    void ExcelButtonClick();
 
 private:
     QToolButton* MakeButton(const char* name, const char* picture, const QString& text, const QString& hint);
@@ -37,7 +40,6 @@ private:
     WorkbookLayout OrderedWorkbook();
 
     void PrintButtonClick();
-    void ExcelButtonClick();
     void SaveWorkbookClick();
     void FileButtonClick();
     void PublishButtonClick();
