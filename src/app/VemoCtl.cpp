@@ -9,10 +9,12 @@
 #include "base/TransCodes.h"
 #include "model/GameJson.h"
 #include "model/VemoData.h"
+#include "output/PublishWriter.h"
 
 #include <iostream>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,18 +51,29 @@ struct Request {
     int type = -1;
     std::string output;
     bool landscape = false;
+    std::optional<PublishFormat> format;
+    int refresh = 0;
 };
 
 struct Accepted {
     bool sortByRating = false;
-    bool output = false;     // --type and -o
+    bool type = false;       // --type
+    bool output = false;     // -o
     bool landscape = false;
+    bool format = false;     // --format and --refresh
 };
 
 int InfoTypeNumber(const std::string& text) {
     const int type = Number("--type", text);
     if (type > static_cast<int>(InfoType::QuestionRatings)) Usage("тип информации должен быть от 0 до 3: " + text);
     return type;
+}
+
+PublishFormat PublishFormatNamed(const std::string& text) {
+    if (text == "csv") return PublishFormat::Csv;
+    if (text == "json") return PublishFormat::Json;
+    if (text == "html") return PublishFormat::Html;
+    Usage("формат должен быть csv, json или html: " + text);
 }
 
 Request ParseOptions(const std::vector<std::string>& args, const Accepted& accepted) {
@@ -79,11 +92,14 @@ Request ParseOptions(const std::vector<std::string>& args, const Accepted& accep
         else if (accepted.sortByRating && option == "--sort-by-rating")
             request.count.SortByRating = Switch(option, value, "on", "off");
         else if (option == "--deposit") request.count.DepositScore = Switch(option, value, "on", "off");
-        else if (accepted.output && option == "--type") request.type = InfoTypeNumber(value);
+        else if (accepted.type && option == "--type") request.type = InfoTypeNumber(value);
         else if (accepted.output && option == "-o") request.output = value;
+        else if (accepted.format && option == "--format") request.format = PublishFormatNamed(value);
+        else if (accepted.format && option == "--refresh") request.refresh = Number(option, value);
         else Usage("неизвестный параметр: " + option);
     }
-    if (accepted.output && request.type < 0) Usage("нужен тип информации: --type 0..3");
+    if (accepted.type && request.type < 0) Usage("нужен тип информации: --type 0..3");
+    if (accepted.format && !request.format) Usage("нужен формат: --format csv, json или html");
     if (accepted.output && request.output.empty()) Usage("нужен файл отчета: -o ФАЙЛ");
     return request;
 }
@@ -98,6 +114,29 @@ void ApplyView(TVemoData& game, const std::map<std::string, int>& view) {
               std::to_string(game.WindowQuestionCount()));
 }
 
+// The game counted as the program counts before every output: by places,
+// sorting by rating off.
+std::unique_ptr<TVemoData> CountedForOutput(const std::string& gamePath, const Request& request) {
+    CountOptions count = request.count;
+    count.SortByRating = false;
+    auto game = LoadGame(gamePath, count);
+    ApplyView(*game, request.view);
+    game->CountResult();
+    return game;
+}
+
+RatingType RatingOf(const Request& request) {
+    return request.count.RatingPlusOne ? RatingType::PlusOne : RatingType::Zero;
+}
+
+void Publish(const std::string& gamePath, const std::vector<std::string>& args) {
+    const Request request = ParseOptions(args, {.output = true, .format = true});
+    if (request.refresh > 0 && request.format != PublishFormat::Html) Usage("--refresh бывает только у html");
+    auto game = CountedForOutput(gamePath, request);
+    const ReportData data = GameReportData(*game, InfoType::TourResults, RatingOf(request));
+    WritePublishedFile(data, *request.format, request.refresh, request.output);
+}
+
 void PrintStandings(TVemoData& game) {
     game.CountResult();
     std::cout << "pos\tplace\tnumber\tname\ttown\tscore\tratscore\ttaken\n";
@@ -109,15 +148,9 @@ void PrintStandings(TVemoData& game) {
 }
 
 void Output(OutputKind kind, const std::string& gamePath, const std::vector<std::string>& args) {
-    const Request request = ParseOptions(args, {.output = true, .landscape = kind == OutputKind::Pdf});
-    // The program counts by places before a report, sorting by rating off.
-    CountOptions count = request.count;
-    count.SortByRating = false;
-    auto game = LoadGame(gamePath, count);
-    ApplyView(*game, request.view);
-    game->CountResult();
-    const ReportData data = GameReportData(*game, static_cast<InfoType>(request.type),
-                                           request.count.RatingPlusOne ? RatingType::PlusOne : RatingType::Zero);
+    const Request request = ParseOptions(args, {.type = true, .output = true, .landscape = kind == OutputKind::Pdf});
+    auto game = CountedForOutput(gamePath, request);
+    const ReportData data = GameReportData(*game, static_cast<InfoType>(request.type), RatingOf(request));
     WriteOutputFile(kind, data, request.output, request.landscape);
 }
 
@@ -129,7 +162,7 @@ int Run(const std::vector<std::string>& args) {
         RunChamp(std::vector<std::string>(args.begin() + 1, args.end()));
         return 0;
     }
-    if (args.size() < 2) Usage("нужны команда (dump, standings, convert, report, xlsx, pdf или champ) и игровой файл");
+    if (args.size() < 2) Usage("нужны команда (dump, standings, convert, report, xlsx, pdf, publish или champ) и игровой файл");
     const std::string& command = args[0];
     const std::vector<std::string> rest(args.begin() + 2, args.end());
     if (command == "dump" && rest.empty()) {
@@ -139,6 +172,8 @@ int Run(const std::vector<std::string>& args) {
         auto game = LoadGame(args[1], request.count);
         ApplyView(*game, request.view);
         PrintStandings(*game);
+    } else if (command == "publish") {
+        Publish(args[1], rest);
     } else if (auto output = kOutputs.find(command); output != kOutputs.end()) {
         Output(output->second, args[1], rest);
     } else if (command == "convert" && rest.size() == 1) {

@@ -8,6 +8,8 @@
 #include "output/WorkbookLayout.h"
 #include "output/WorkbookWriter.h"
 
+#include <functional>
+
 namespace {
 
 bool Write(OutputKind kind, const ReportData& data, const std::string& path, bool landscape) {
@@ -23,14 +25,23 @@ bool Write(OutputKind kind, const ReportData& data, const std::string& path, boo
     }
 }
 
-}  // namespace
-
-void WriteOutputFile(OutputKind kind, const ReportData& data, const std::string& path, bool landscape) {
+// Runs a writer of the file at `path`; its failure is one line.
+void WriteOrFail(const std::string& path, const std::function<bool()>& write) {
     bool written = false;
     try {
-        written = Write(kind, data, path, landscape);
+        written = write();
     } catch (const Exception& e) {
         throw CtlError{kExitFileError, "ошибка записи: " + path + ": " + TransCodes::AnsiToUtf8(e.what())};
     }
     if (!written) throw CtlError{kExitFileError, "не удалось создать файл: " + path};
+}
+
+}  // namespace
+
+void WriteOutputFile(OutputKind kind, const ReportData& data, const std::string& path, bool landscape) {
+    WriteOrFail(path, [&] { return Write(kind, data, path, landscape); });
+}
+
+void WritePublishedFile(const ReportData& data, PublishFormat format, int refreshSeconds, const std::string& path) {
+    WriteOrFail(path, [&] { return WritePublished(data, format, path, refreshSeconds); });
 }

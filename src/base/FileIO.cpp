@@ -20,7 +20,9 @@ namespace FileIO {
 namespace {
 
 std::string TemporaryNameBeside(const std::string& path) {
-    static std::mt19937_64 random{std::random_device{}()};
+    // Saves run on the window's thread while the recovery journal and the
+    // live page write on theirs: one generator per thread, no shared state.
+    thread_local std::mt19937_64 random{std::random_device{}()};
     return path + ".tmp" + std::to_string(random() % 1000000000ULL);
 }
 

@@ -1,32 +1,11 @@
 #include "model/GameJson.h"
 
+#include "base/JsonText.h"
 #include "base/TransCodes.h"
-
-#include <cstdio>
 
 namespace {
 
-std::string Quoted(const std::string& ansi) {
-    std::string out = "\"";
-    for (char ch : TransCodes::AnsiToUtf8(ansi)) {
-        switch (ch) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            default:
-                if (static_cast<unsigned char>(ch) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(ch));
-                    out += escaped;
-                } else {
-                    out += ch;
-                }
-        }
-    }
-    return out + "\"";
-}
+std::string Quoted(const std::string& ansi) { return JsonString(TransCodes::AnsiToUtf8(ansi)); }
 
 // Index of the first group named like the team's group, or "null".
 std::string GroupIndexOf(const TVemoData& game, const TTeamData& team) {

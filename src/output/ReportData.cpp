@@ -24,6 +24,14 @@ ReportTeam TeamRow(const TVemoData& game, int i) {
     return row;
 }
 
+// Tours are listed only where the window holds more than one of them.
+std::vector<ReportTour> WindowTours(const TVemoData& game) {
+    std::vector<ReportTour> tours;
+    if (game.CurrentTour() != 0 || game.TourCount() < 2) return tours;
+    for (int t = 0; t < game.TourCount(); ++t) tours.push_back({game.TourName(t), game.TourQuestCount(t)});
+    return tours;
+}
+
 }  // namespace
 
 ReportData GameReportData(TVemoData& game, InfoType type, RatingType rating) {
@@ -33,6 +41,9 @@ ReportData GameReportData(TVemoData& game, InfoType type, RatingType rating) {
     data.title = game.CurrentTourName();
     data.dateText = game.GameDateText();
     data.lastQuestion = game.GetLastQuestion();
+    data.gameName = game.GameName();
+    data.count = game.GetCountOptions();
+    data.tours = WindowTours(game);
     const int questions = game.WindowQuestionCount();
     data.ratings.reserve(static_cast<std::size_t>(questions));
     for (int q = 0; q < questions; ++q) data.ratings.push_back(game.QuestionRating(q));

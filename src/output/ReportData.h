@@ -4,6 +4,7 @@
 // recounts) and the championship table feeds the same writers.
 #pragma once
 
+#include "base/CountOptions.h"
 #include "champ/ChampSettings.h"
 #include "champ/ChampTeamRec.h"
 #include "output/InfoType.h"
@@ -29,6 +30,11 @@ struct ReportTeam {
     char Sign(int q) const { return marks[static_cast<std::size_t>(q)]; }
 };
 
+struct ReportTour {
+    std::string name;
+    int questions = 0;
+};
+
 struct ReportData {
     InfoType type = InfoType::TourResults;
     RatingType rating = RatingType::PlusOne;
@@ -36,6 +42,14 @@ struct ReportData {
     std::string title;
     std::string dateText;
     int lastQuestion = 0;
+
+    // The game's own name and the options the teams were counted with.
+    std::string gameName;
+    CountOptions count;
+    // The tours of a window that spans several (the whole game of a game
+    // with tours), in order; empty when the window is one tour.
+    std::vector<ReportTour> tours;
+
     // The rating of every question of the window.
     std::vector<int> ratings;
     // The teams in view, in team-list order.

@@ -42,6 +42,7 @@ enum class ActionId {
     ActCount,
     ActScrResults,
     ActOutResult,
+    ActPublish,
     ActStatTeam,
     ActStatAll,
     ActTimerSett,

@@ -88,6 +88,7 @@ const ActionRow kActionTable[] = {
     {ActionId::ActCount, "ActCount", "Подсчет результата", nullptr, {}, kPlain, kOff, "count", Run<&CountCommands::ActCountExecute>},
     {ActionId::ActScrResults, "ActScrResults", "Вывод результатов на весь экран", nullptr, {}, kPlain, kOff, "screen", Run<&HallCommands::ActScrResultsExecute>},
     {ActionId::ActOutResult, "ActOutResult", "Вывод результата на принтер или в файл", nullptr, {}, kPlain, kOff, "print", Run<&OutputCommands::ActOutResultExecute>},
+    {ActionId::ActPublish, "ActPublish", "Публиковать результаты в папку...", "Писать страницу результатов и таблицу CSV в папку после каждого изменения", {}, kCheck, kOn, nullptr, Run<&PublishCommands::ActPublishExecute>},
     {ActionId::ActStatTeam, "ActStatTeam", "Игровая статистика выбранной команды", nullptr, {}, kPlain, kOff, "statteam", Run<&HallCommands::ActStatTeamExecute>},
     {ActionId::ActStatAll, "ActStatAll", "Общая игровая статистика", nullptr, {}, kPlain, kOff, "statall", Run<&HallCommands::ActStatAllExecute>},
     {ActionId::ActTimerSett, "ActTimerSett", "Настройка таймера", nullptr, {}, kPlain, kOn, "timersett", Run<&TimerCommands::ActTimerSettExecute>},

@@ -13,12 +13,14 @@
 #include "ui/HallCommands.h"
 #include "ui/OutputCommands.h"
 #include "ui/ProgramCommands.h"
+#include "ui/PublishCommands.h"
 #include "ui/TimerCommands.h"
 #include "ui/ViewCommands.h"
 
 class MainCommands
     : public CommandGroups<FileCommands, ViewCommands, CountCommands, EditCommands, EntryCommands, TimerCommands,
-                           ProgramCommands, HallCommands, OutputCommands, AnswerCommands, ChampCommands> {
+                           ProgramCommands, HallCommands, OutputCommands, AnswerCommands, ChampCommands,
+                           PublishCommands> {
 public:
     using CommandGroups::CommandGroups;
 };

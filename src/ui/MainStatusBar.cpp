@@ -22,7 +22,7 @@ const QLocale& RussianLocale() {
 
 }  // namespace
 
-MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent), Timer(new QTimer(this)) {
+MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent), FNotice(new QLabel(this)), Timer(new QTimer(this)) {
     setObjectName(QStringLiteral("StBar"));
     setSizeGripEnabled(false);
     const QString texts[] = {
@@ -43,6 +43,10 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent), Timer(new QT
         addWidget(panel);
         FPanels.append(panel);
     }
+    FNotice->setObjectName(QStringLiteral("StBarNotice"));
+    FNotice->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
+    FNotice->hide();
+    addPermanentWidget(FNotice, 1);
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(kClockIntervalMs);
     connect(Timer, &QTimer::timeout, this, &MainStatusBar::ShowTime);
@@ -54,6 +58,20 @@ void MainStatusBar::StartClock() { Timer->start(); }
 void MainStatusBar::StopClock() { Timer->stop(); }
 
 QString MainStatusBar::PanelText(int panel) const { return FPanels.value(panel) ? FPanels[panel]->text() : QString(); }
+
+void MainStatusBar::ShowNotice(const QString& text) {
+    FNotice->setText(text);
+    FNotice->setToolTip(text);
+    FNotice->show();
+}
+
+void MainStatusBar::ClearNotice() {
+    FNotice->clear();
+    FNotice->setToolTip({});
+    FNotice->hide();
+}
+
+QString MainStatusBar::NoticeText() const { return FNotice->text(); }
 
 void MainStatusBar::ShowTime() {
     FPanels[kClockPanel]->setText(RussianLocale().toString(QTime::currentTime(), QStringLiteral("HH:mm:ss")));

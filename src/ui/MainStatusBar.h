@@ -17,10 +17,17 @@ public:
     void StopClock();
     // The text of panel 0 .. 5.
     QString PanelText(int panel) const;
+    // A trouble the scorer should know of without being stopped by a box
+    // (the live page's folder cannot be written): shown at the right end
+    // until cleared.
+    void ShowNotice(const QString& text);
+    void ClearNotice();
+    QString NoticeText() const;
 
 private:
     void ShowTime();
 
     QList<QLabel*> FPanels;
+    QLabel* FNotice;
     QTimer* Timer;
 };

@@ -35,6 +35,11 @@ QString ScriptDialogs::SaveFileName(const FileDialogRequest& request) {
     return NextFileName();
 }
 
+QString ScriptDialogs::FolderName(const FileDialogRequest& request) {
+    Tell("dialog", {QStringLiteral("folder"), request.title});
+    return NextFileName();
+}
+
 int ScriptDialogs::Exec(QDialog& window) {
     Tell("window", {window.objectName()});
     return QDialog::Rejected;

@@ -6,7 +6,7 @@
 // window is closed with Cancel, so a driven program never waits.
 //
 //   box <TAB> error|info|question <TAB> caption <TAB> text ("\r" as \r)
-//   dialog <TAB> open|save <TAB> title
+//   dialog <TAB> open|save|folder <TAB> title
 //   window <TAB> object name
 //   help <TAB> topic
 #pragma once
@@ -32,6 +32,7 @@ public:
     Answer QuestionBox(const QString& text, const QString& caption, bool withCancel) override;
     QString OpenFileName(const FileDialogRequest& request) override;
     QString SaveFileName(const FileDialogRequest& request) override;
+    QString FolderName(const FileDialogRequest& request) override;
     int Exec(QDialog& window) override;
     void ShowHelp(int topic) override;
 

@@ -155,6 +155,7 @@ void TFormMain::FirstShow() {
     }
     StBar->StartClock();
     LoadConfiguration();
+    FCommands->Get<PublishCommands>().LoadSettings();
     const bool recovered = !FOptions.embedding && FCommands->Get<FileCommands>().OfferRecovery();
     if (FOptions.hasOpen && !recovered) OpenFromCommandLine(FOptions.openPath);
     RebuildTable();

@@ -76,6 +76,10 @@ QString ScriptedDialogs::SaveFileName(const FileDialogRequest& request) {
     return NextFileName(ShownBox::Kind::Save, request);
 }
 
+QString ScriptedDialogs::FolderName(const FileDialogRequest& request) {
+    return NextFileName(ShownBox::Kind::Folder, request);
+}
+
 QString ScriptedDialogs::NextFileName(ShownBox::Kind kind, const FileDialogRequest& request) {
     shown.append({kind, {}, request.title, request});
     if (fileNames.isEmpty()) {

@@ -16,11 +16,11 @@
 #include <functional>
 
 struct ShownBox {
-    enum class Kind { Error, Info, Question, Open, Save, Window, Help };
+    enum class Kind { Error, Info, Question, Open, Save, Window, Help, Folder };
     Kind kind;
     QString text;      // the window's object name for a window, the topic for help
     QString caption;   // the window's title for a window
-    FileDialogRequest request;  // for Open and Save
+    FileDialogRequest request;  // for Open, Save and Folder
 };
 
 class ScriptedDialogs final : public Dialogs {
@@ -38,7 +38,7 @@ public:
     void ExpectInfo(const QString& text, const QString& caption);
 
     QQueue<Answer> answers;
-    // An empty string answers a file dialog with Cancel.
+    // An empty string answers a file or folder dialog with Cancel.
     QQueue<QString> fileNames;
     QQueue<WindowStep> windows;
     // Every box, dialog and window in the order they came.
@@ -51,6 +51,7 @@ public:
     Answer QuestionBox(const QString& text, const QString& caption, bool withCancel) override;
     QString OpenFileName(const FileDialogRequest& request) override;
     QString SaveFileName(const FileDialogRequest& request) override;
+    QString FolderName(const FileDialogRequest& request) override;
     int Exec(QDialog& window) override;
     void ShowHelp(int topic) override;
 

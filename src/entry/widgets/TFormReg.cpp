@@ -3,21 +3,27 @@
 #include "entry/EntryChars.h"
 #include "entry/EntryRows.h"
 #include "entry/RegistrationCheck.h"
+#include "entry/TeamImport.h"
 #include "entry/TypedNumber.h"
 #include "entry/widgets/EntryPrompts.h"
 #include "entry/widgets/ListEditor.h"
 #include "entry/widgets/QuestionCountBox.h"
+#include "entry/widgets/TFormImport.h"
 #include "entry/widgets/TFormGroups.h"
 #include "entry/widgets/TFormTours.h"
 #include "entry/widgets/TLumEnterValueDialog.h"
 #include "entry/widgets/TypedCharsValidator.h"
+#include "base/Errors.h"
+#include "base/FileIO.h"
 #include "model/VemoData.h"
 #include "ui/platform/Dialogs.h"
+#include "ui/platform/HelpTopic.h"
 #include "ui/text/AnsiText.h"
 
 #include <QCheckBox>
 #include <QDate>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,10 +33,13 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <filesystem>
+#include <optional>
 
 namespace {
 
 constexpr int kHelpTopic = 1020;
+constexpr int kImportHelpTopic = 1030;
 constexpr QSize kClientSize(720, 560);
 constexpr QSize kMinimumClientSize(600, 420);
 
@@ -81,6 +90,27 @@ QString FaultText(const RegistrationCheck& check, const TVemoData& game) {
     return {};
 }
 
+// The bytes of the team list at `path`, or none after telling why not; a
+// file too large to be a team list is not read at all.
+std::optional<std::string> ReadTeamList(const QString& path) {
+    const std::string local = QFile::encodeName(path).toStdString();
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(local, error);
+    if (!error && size > kLargestTeamList) {
+        AppDialogs().ErrorBox(QStringLiteral("Файл слишком велик для списка команд:\r") + path,
+                              QStringLiteral("Ошибка"));
+        return std::nullopt;
+    }
+    if (!error) {
+        try {
+            return FileIO::ReadWholeFile(local);
+        } catch (const Exception&) {
+        }
+    }
+    AppDialogs().ErrorBox(QStringLiteral("Не удается прочитать файл:\r") + path, QStringLiteral("Ошибка"));
+    return std::nullopt;
+}
+
 }  // namespace
 
 TFormReg::TFormReg(TVemoData& game, QWidget* parent)
@@ -106,6 +136,7 @@ TFormReg::TFormReg(TVemoData& game, QWidget* parent)
     connect(ToursButton, &QPushButton::clicked, this, &TFormReg::ToursButtonClick);
     connect(TodayButton, &QPushButton::clicked, this, &TFormReg::TodayButtonClick);
     connect(GroupsButton, &QPushButton::clicked, this, &TFormReg::GroupsButtonClick);
+    connect(ImportButton, &QPushButton::clicked, this, &TFormReg::ImportButtonClick);
     connect(ChangeTeamButton, &QPushButton::clicked, this, &TFormReg::ChangeTeamButtonClick);
     connect(DelTeamButton, &QPushButton::clicked, this, &TFormReg::DelTeamButtonClick);
     connect(FList, &ListEditor::CellSelected, this, &TFormReg::TableSelectCell);
@@ -152,11 +183,13 @@ QWidget* TFormReg::MakeTeamsFrame() {
     GroupsButton = Named(new QPushButton(QStringLiteral("Группы..."), frame), "GroupsButton");
     ChangeTeamButton = Named(new QPushButton(QStringLiteral("Поменять номер"), frame), "ChangeTeamButton");
     DelTeamButton = Named(new QPushButton(QStringLiteral("Удалить команду"), frame), "DelTeamButton");
+    ImportButton = Named(new QPushButton(QStringLiteral("Импорт команд..."), frame), "ImportButton");
+    SetHelpTopic(*ImportButton, kImportHelpTopic);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(new QLabel(QStringLiteral("* Поля, обязательные для заполнения"), frame));
     buttons->addStretch();
-    for (QPushButton* button : {GroupsButton, ChangeTeamButton, DelTeamButton}) buttons->addWidget(button);
+    for (QPushButton* button : {ImportButton, GroupsButton, ChangeTeamButton, DelTeamButton}) buttons->addWidget(button);
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(FList, 1);
     layout->addLayout(buttons);
@@ -240,6 +273,24 @@ void TFormReg::GroupsButtonClick() {
     AppDialogs().Exec(groups);
     if (!groups.Accepted()) return;
     FGame = groups.TakeGame();
+    FList->SetChoiceItems(GroupNames(*FGame));
+    RefreshTable();
+}
+
+// The accepted rows of a CSV team list join the working copy after its own
+// teams once the preview is confirmed; the groups they name are created.
+void TFormReg::ImportButtonClick() {
+    FileDialogRequest request;
+    request.title = QStringLiteral("Импорт команд");
+    request.filter = QStringLiteral("Таблицы CSV (*.csv *.txt);;Все файлы (*)");
+    const QString path = AppDialogs().OpenFileName(request);
+    if (path.isEmpty()) return;
+    const std::optional<std::string> bytes = ReadTeamList(path);
+    if (!bytes) return;
+    const ImportPlan plan = PlanTeamImport(*bytes, *FGame);
+    TFormImport preview(plan, this);
+    if (AppDialogs().Exec(preview) != QDialog::Accepted) return;
+    ApplyTeamImport(plan, *FGame);
     FList->SetChoiceItems(GroupNames(*FGame));
     RefreshTable();
 }

@@ -54,6 +54,7 @@ private:
     void SevToursCheckClick();
     void ToursButtonClick();
     void GroupsButtonClick();
+    void ImportButtonClick();
     void TableSelectCell(int column, int row);
     void EnterValueEnter(const QString& text);
     void AssignChosenGroup(int index);
@@ -79,6 +80,7 @@ private:
     QPushButton* TodayButton;
     ListEditor* FList;
     QPushButton* GroupsButton;
+    QPushButton* ImportButton;
     QPushButton* ChangeTeamButton;
     QPushButton* DelTeamButton;
     TLumEnterValueDialog* LumEnterValue;

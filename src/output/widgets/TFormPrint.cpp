@@ -1,5 +1,6 @@
 #include "output/widgets/TFormPrint.h"
 
+#include "output/PublishWriter.h"
 #include "output/TextReport.h"
 #include "output/WorkbookLayout.h"
 #include "output/WorkbookWriter.h"
@@ -13,6 +14,7 @@
 
 #include <QButtonGroup>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMenu>
@@ -58,6 +60,9 @@ TFormPrint::TFormPrint(OutputSource& source, QString programDirectory, QWidget* 
     connect(PrintButton, &QToolButton::clicked, this, &TFormPrint::PrintButtonClick);
     connect(ExcelButton, &QToolButton::clicked, this, &TFormPrint::ExcelButtonClick);
     connect(FileButton, &QToolButton::clicked, this, &TFormPrint::FileButtonClick);
+    PublishButton = MakeButton("PublishButton", "publish", QStringLiteral("Публикация"),
+                               QStringLiteral("Сохранить для публикации"));
+    connect(PublishButton, &QToolButton::clicked, this, &TFormPrint::PublishButtonClick);
 
     AddWorkbookMenu();
 
@@ -65,6 +70,7 @@ TFormPrint::TFormPrint(OutputSource& source, QString programDirectory, QWidget* 
     buttons->addWidget(PrintButton);
     buttons->addWidget(ExcelButton);
     buttons->addWidget(FileButton);
+    buttons->addWidget(PublishButton);
     buttons->addStretch();
 
     auto* layout = new QVBoxLayout(this);
@@ -106,6 +112,10 @@ QGroupBox* TFormPrint::MakeInfoTypes() {
         items->addWidget(item);
     }
     FInfoTypes->button(0)->setChecked(true);
+    // The standings are a game's: a championship has none to publish.
+    connect(FInfoTypes, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked) PublishButton->setEnabled(id != static_cast<int>(InfoType::Championship));
+    });
     return ChooseInfoType;
 }
 
@@ -175,6 +185,24 @@ void TFormPrint::FileButtonClick() {
                                                                QStringLiteral("txt")));
     if (path.isEmpty()) return;
     if (!WriteTextReport(path)) {
+        ShowWriteError();
+        return;
+    }
+    accept();
+}
+
+// The standings of the counted game in place order, in the format of the
+// chosen file type (the page when the name's extension names none).
+void TFormPrint::PublishButtonClick() {
+    const QString path = AppDialogs().SaveFileName(
+        SaveRequest(QStringLiteral("Сохранить для публикации"), FProgramDirectory,
+                    QStringLiteral("Веб-страница HTML (*.html);;Таблица CSV (*.csv);;Данные JSON (*.json)"),
+                    QStringLiteral("html")));
+    if (path.isEmpty()) return;
+    FSource.OrderByPlaces();
+    const ReportData data = FSource.Data(ChosenInfoType());
+    const PublishFormat format = PublishFormatOf(QFile::encodeName(path).toStdString()).value_or(PublishFormat::Html);
+    if (!WriteLocalFile(path, [&](const std::string& localPath) { return WritePublished(data, format, localPath); })) {
         ShowWriteError();
         return;
     }

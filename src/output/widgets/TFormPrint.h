@@ -1,7 +1,8 @@
 // The output dialog "Вывод информации": the information type, and where it
 // goes: the print preview, the user's spreadsheet program (or a workbook
-// file) or a text report. The opener hands it its data as an OutputSource
-// and offers the types it has data for.
+// file), a text report or the standings for publishing (CSV, JSON, HTML).
+// The opener hands it its data as an OutputSource and offers the types it
+// has data for.
 #pragma once
 
 #include "output/InfoType.h"
@@ -41,12 +42,14 @@ private:
     void PrintButtonClick();
     void SaveWorkbookClick();
     void FileButtonClick();
+    void PublishButtonClick();
 
     OutputSource& FSource;
     QString FProgramDirectory;
     QToolButton* PrintButton;
     QToolButton* ExcelButton;
     QToolButton* FileButton;
+    QToolButton* PublishButton;
     QGroupBox* ChooseInfoType;
     QButtonGroup* FInfoTypes;
 };

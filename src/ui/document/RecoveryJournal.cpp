@@ -1,13 +1,18 @@
 #include "ui/document/RecoveryJournal.h"
 
+#include "base/Errors.h"
+#include "base/FileIO.h"
 #include "model/RecoveryFile.h"
 #include "model/VemoData.h"
 #include "ui/document/GameDocument.h"
-#include "ui/document/JournalWriter.h"
+#include "ui/document/WorkerThread.h"
+#include "ui/document/WriteSchedule.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <filesystem>
 
 namespace {
 
@@ -19,19 +24,31 @@ QString StateFolder() {
     return base + QStringLiteral("/vemo");
 }
 
+bool WriteOrRemove(const std::string& path, const std::optional<std::string>& bytes) {
+    std::error_code error;
+    if (!bytes) {
+        std::filesystem::remove(path, error);
+        return !error;
+    }
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
+    try {
+        return FileIO::ReplaceFile(path, *bytes);
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 RecoveryJournal::RecoveryJournal(GameDocument& document, QObject* parent)
-    : QObject(parent), FDocument(document), FPath(StateFolder() + QStringLiteral("/recovery.qgm")) {
-    FWriter = std::make_unique<JournalWriter>(QFile::encodeName(FPath).toStdString(),
-                                              [this](bool wrote, bool ok, std::uint64_t changes) {
-                                                  QMetaObject::invokeMethod(
-                                                      this, [=, this] { AfterTask(wrote, ok, changes); },
-                                                      Qt::QueuedConnection);
-                                              });
-    FDelay.setSingleShot(true);
-    FDelay.setInterval(kDelayMs);
-    connect(&FDelay, &QTimer::timeout, this, &RecoveryJournal::WriteNow);
+    : QObject(parent),
+      FDocument(document),
+      FPath(StateFolder() + QStringLiteral("/recovery.qgm")),
+      FSchedule(new WriteSchedule(kDelayMs, kDelayMs, [this] { return WriteNow(); }, [this] { return FWriter->Busy(); },
+                                  this)) {
+    FWriter = std::make_unique<WorkerThread>([this] {
+        QMetaObject::invokeMethod(FSchedule, &WriteSchedule::WriteDone, Qt::QueuedConnection);
+    });
     connect(&FDocument, &GameDocument::Changed, this, [this] {
         ++FChanges;
         Follow();
@@ -51,37 +68,38 @@ void RecoveryJournal::Start() {
 
 void RecoveryJournal::Discard() {
     FStarted = false;
-    FDelay.stop();
-    FWriter->Remove();
+    FSchedule->Cancel();
+    Post(std::nullopt, 0);
     FWriter->Wait();
 }
 
-// The delay starts with the first change after a write and is not pushed
-// back by later ones, so a long burst of changes is still written every
-// kDelayMs or so.
 void RecoveryJournal::Follow() {
     if (!FStarted) return;
     if (!FDocument.Modified()) {
-        FDelay.stop();
-        FWriteWhenIdle = false;
-        FWriter->Remove();
+        FSchedule->Cancel();
+        Post(std::nullopt, 0);
         return;
     }
-    if (!FDelay.isActive()) FDelay.start();
+    FSchedule->Request();
 }
 
-void RecoveryJournal::WriteNow() {
-    if (!FStarted || !FDocument.Modified()) return;
-    if (FWriter->Busy()) {
-        FWriteWhenIdle = true;
-        return;
-    }
+bool RecoveryJournal::WriteNow() {
+    if (!FStarted || !FDocument.Modified()) return false;
     const TVemoData& game = FDocument.Game();
     RecoveryInfo info;
     info.userFile = QFile::encodeName(FDocument.FileName()).toStdString();
     info.modified = FDocument.Modified();
     info.lastQuestion = game.LastQuestion();
-    FWriter->Write(RecoveryFileBytes(game, info), FChanges);
+    Post(RecoveryFileBytes(game, info), FChanges);
+    return true;
+}
+
+void RecoveryJournal::Post(std::optional<std::string> bytes, std::uint64_t changes) {
+    FWriter->Post([this, path = QFile::encodeName(FPath).toStdString(), bytes = std::move(bytes), changes] {
+        const bool ok = WriteOrRemove(path, bytes);
+        const bool wrote = bytes.has_value();
+        QMetaObject::invokeMethod(this, [=, this] { AfterTask(wrote, ok, changes); }, Qt::QueuedConnection);
+    });
 }
 
 void RecoveryJournal::AfterTask(bool wrote, bool ok, std::uint64_t changes) {
@@ -89,9 +107,5 @@ void RecoveryJournal::AfterTask(bool wrote, bool ok, std::uint64_t changes) {
     if (wrote && !ok && !FFailureSaid) {
         FFailureSaid = true;
         emit WriteFailed(FPath);
-    }
-    if (FWriteWhenIdle) {
-        FWriteWhenIdle = false;
-        WriteNow();
     }
 }

@@ -8,13 +8,15 @@
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 
 class GameDocument;
-class JournalWriter;
+class WorkerThread;
+class WriteSchedule;
 
 class RecoveryJournal : public QObject {
     Q_OBJECT
@@ -44,15 +46,16 @@ signals:
 
 private:
     void Follow();
-    void WriteNow();
+    bool WriteNow();
+    // Writes `bytes` over the file, or removes it when there are none.
+    void Post(std::optional<std::string> bytes, std::uint64_t changes);
     void AfterTask(bool wrote, bool ok, std::uint64_t changes);
 
     GameDocument& FDocument;
     const QString FPath;
-    QTimer FDelay;
-    std::unique_ptr<JournalWriter> FWriter;
+    WriteSchedule* FSchedule;
+    std::unique_ptr<WorkerThread> FWriter;
     bool FStarted = false;
-    bool FWriteWhenIdle = false;
     bool FFailureSaid = false;
     std::uint64_t FChanges = 0;
 };

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace {
 
@@ -43,6 +44,9 @@ public:
     QString SaveFileName(const FileDialogRequest& request) override {
         return Run(request, QFileDialog::AcceptSave, QFileDialog::AnyFile);
     }
+    QString FolderName(const FileDialogRequest& request) override {
+        return Run(request, QFileDialog::AcceptOpen, QFileDialog::Directory);
+    }
     int Exec(QDialog& window) override { return window.exec(); }
     void ShowHelp(int topic) override {
         if (!OpenHelp(topic))
@@ -59,6 +63,13 @@ private:
         dialog.setAcceptMode(mode);
         dialog.setFileMode(fileMode);
         dialog.setDefaultSuffix(request.defaultSuffix);
+        if (fileMode == QFileDialog::Directory) dialog.setOption(QFileDialog::ShowDirsOnly);
+        // A name typed without an extension takes the one of the chosen type.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            static const QRegularExpression kPattern(QStringLiteral(R"(\*\.(\w+))"));
+            const QRegularExpressionMatch match = kPattern.match(filter);
+            if (match.hasMatch()) dialog.setDefaultSuffix(match.captured(1));
+        });
         if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
         return dialog.selectedFiles().constFirst();

@@ -31,6 +31,8 @@ public:
     // The chosen path, or an empty string when the user cancelled.
     virtual QString OpenFileName(const FileDialogRequest& request) = 0;
     virtual QString SaveFileName(const FileDialogRequest& request) = 0;
+    // An existing folder (the request's title and starting directory).
+    virtual QString FolderName(const FileDialogRequest& request) = 0;
     // Runs one of the program's own windows modally and answers its result
     // (QDialog::Accepted or QDialog::Rejected). Every window goes through
     // here, so that tests can play the user's part in it.

@@ -5,6 +5,7 @@
 #include "OutputDoubles.h"
 #include "OutputGames.h"
 #include "OutputWindowTest.h"
+#include "output/PublishWriter.h"
 #include "output/TextReport.h"
 #include "output/widgets/TFormPrint.h"
 #include "support/CommandOutput.h"
@@ -52,6 +53,11 @@ protected:
         FGame->SetSortByRating(false);
         FGame->CountResult();
         return TextReportBytes(GameReportData(*FGame, type, RatingType::PlusOne));
+    }
+    std::string PlaceOrderedPublished(PublishFormat format) {
+        FGame->SetSortByRating(false);
+        FGame->CountResult();
+        return PublishBytes(GameReportData(*FGame, InfoType::TourResults, RatingType::PlusOne), format);
     }
 
     std::unique_ptr<TVemoData> FGame;
@@ -189,6 +195,56 @@ TEST_F(FormPrintTest, PrintButtonShowsThePreviewOfTheChosenTypeAndThenCloses) {
     Click("PrintButton");
     EXPECT_FALSE(FForm->isVisible());
     EXPECT_EQ(FSource.orderings, 0) << "the preview shows the results as they are";
+}
+
+// The file type is the chosen name's extension; a name without one is the
+// page, as the dialog's first type.
+TEST_F(FormPrintTest, PublishButtonWritesTheStandingsInTheFormatOfTheNameAndCloses) {
+    const struct {
+        const char* name;
+        PublishFormat format;
+    } cases[] = {
+        {"итоги.csv", PublishFormat::Csv}, {"итоги.JSON", PublishFormat::Json}, {"итоги.html", PublishFormat::Html},
+        {"итоги.htm", PublishFormat::Html}, {"итоги", PublishFormat::Html},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FGame->SetSortByRating(true);
+        FForm->show();
+        FDialogs.fileNames.enqueue(File(c.name));
+        Click("PublishButton");
+        const FileDialogRequest request = FDialogs.Shown(ShownBox::Kind::Save).last().request;
+        EXPECT_EQ(request.title, QStringLiteral("Сохранить для публикации"));
+        EXPECT_EQ(request.filter,
+                  QStringLiteral("Веб-страница HTML (*.html);;Таблица CSV (*.csv);;Данные JSON (*.json)"));
+        EXPECT_EQ(ReadBytes(FDir.File(c.name)), PlaceOrderedPublished(c.format));
+        EXPECT_FALSE(FForm->isVisible());
+        EXPECT_EQ(FForm->result(), QDialog::Accepted);
+    }
+    EXPECT_EQ(FSource.orderings, 5);
+}
+
+TEST_F(FormPrintTest, PublishingCancelledOrUnwritableLeavesTheDialogOpen) {
+    FDialogs.fileNames.enqueue(QString());
+    Click("PublishButton");
+    EXPECT_EQ(FSource.orderings, 0);
+    EXPECT_TRUE(FForm->isVisible());
+
+    FDialogs.fileNames.enqueue(File("no-folder/итоги.csv"));
+    FDialogs.ExpectError(kWriteError, QStringLiteral("Ошибка"));
+    Click("PublishButton");
+    EXPECT_TRUE(FForm->isVisible());
+    EXPECT_FALSE(QFileInfo::exists(File("no-folder")));
+}
+
+TEST_F(FormPrintTest, AChampionshipHasNoStandingsToPublish) {
+    auto* publish = Child<QToolButton>("PublishButton");
+    EXPECT_EQ(publish->toolTip(), QStringLiteral("Сохранить для публикации"));
+    const bool enabled[] = {true, true, true, true, false};
+    for (int type : {4, 2, 0, 4, 1}) {
+        ChooseType(type);
+        EXPECT_EQ(publish->isEnabled(), enabled[type]) << type;
+    }
 }
 
 }  // namespace

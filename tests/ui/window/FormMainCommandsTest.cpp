@@ -168,7 +168,7 @@ TEST_F(FormMainCommandsTest, MenuBarAsWritten) {
         {"Редактирование", "ActUndo ActRedo - ActRegister ActDigEnter - ActAllPlus ActAllMinus ActInverse - ActDeposit"},
         {"Результаты",
          "Опции подсчета{ ActAutoCount ActHiRating ActSortByRating - ActDeposEnable } ActCount ActScrResults "
-         "ActOutResult"},
+         "ActOutResult - ActPublish"},
         {"Статистика", "ActStatTeam ActStatAll"},
         {"Таймер", "ActTimerSett - ActTimerStart ActTimerStop"},
         {"Справка", "ActHelp - ActAbout"},
