@@ -14,7 +14,9 @@
 namespace {
 
 constexpr int kDelay = 40;
-constexpr int kGap = 300;
+// A gap long enough that a loaded machine's late timers cannot be taken for
+// a write held back a whole gap, or for one let through too early.
+constexpr int kGap = 1000;
 
 struct WithApp {
     WithApp() { TestApplication(); }
@@ -33,7 +35,7 @@ public:
         starts.push_back(clock.elapsed());
         if (FWriteMs > 0) {
             busy = true;
-            QTimer::singleShot(FWriteMs, &schedule, [this] {
+            QTimer::singleShot(FWriteMs, Qt::PreciseTimer, &schedule, [this] {
                 busy = false;
                 schedule.WriteDone();
             });
@@ -65,7 +67,7 @@ TEST(WriteSchedule, AChangeIsWrittenAfterTheDelayAndNotBefore) {
     ScheduleProbe probe;
     probe.schedule.Request();
     EXPECT_TRUE(probe.starts.empty());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !probe.starts.empty(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !probe.starts.empty(); }, 5000));
     EXPECT_GE(probe.starts[0], kDelay);
     QTest::qWait(kGap + kDelay);
     EXPECT_EQ(probe.starts.size(), 1u) << "one change, one write";
@@ -85,13 +87,13 @@ TEST(WriteSchedule, ABurstIsWrittenWhileItLastsOnceAGapAtMost) {
 TEST(WriteSchedule, AChangeAfterAQuietGapIsWrittenAfterTheDelayAlone) {
     ScheduleProbe probe;
     probe.schedule.Request();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return probe.starts.size() == 1; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return probe.starts.size() == 1; }, 5000));
     QTest::qWait(kGap + 50);
     const qint64 asked = probe.clock.elapsed();
     probe.schedule.Request();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return probe.starts.size() == 2; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return probe.starts.size() == 2; }, 5000));
     EXPECT_GE(probe.starts[1] - asked, kDelay);
-    EXPECT_LT(probe.starts[1] - asked, kDelay + 250);
+    EXPECT_LT(probe.starts[1] - asked, kDelay + kGap / 2);
 }
 
 // The writes take longer than the gap: each begins as soon as the last one
@@ -99,12 +101,12 @@ TEST(WriteSchedule, AChangeAfterAQuietGapIsWrittenAfterTheDelayAlone) {
 TEST(WriteSchedule, ASlowWriteIsNeverOverlappedAndTheNextFollowsIt) {
     ScheduleProbe probe(2 * kGap);
     Burst(probe.schedule, 10, 5 * kGap);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !probe.busy; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !probe.busy; }, 15000));
     QTest::qWait(kGap);
     ASSERT_GE(probe.starts.size(), 2u);
     for (std::size_t i = 1; i < probe.starts.size(); ++i) {
         EXPECT_GE(probe.starts[i] - probe.starts[i - 1], 2 * kGap) << "write " << i;
-        EXPECT_LT(probe.starts[i] - probe.starts[i - 1], 2 * kGap + 250) << "write " << i << " waited too long";
+        EXPECT_LT(probe.starts[i] - probe.starts[i - 1], 2 * kGap + kGap / 2) << "write " << i << " waited too long";
     }
 }
 
@@ -117,12 +119,12 @@ TEST(WriteSchedule, ForgottenChangesAreNotWritten) {
 
     // A change that waits for a slow write is forgotten as well.
     probe.schedule.Request();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return probe.starts.size() == 1; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return probe.starts.size() == 1; }, 5000));
     QTest::qWait(kGap);
     probe.schedule.Request();
     QTest::qWait(kGap);
     probe.schedule.Cancel();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !probe.busy; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !probe.busy; }, 15000));
     QTest::qWait(2 * kGap);
     EXPECT_EQ(probe.starts.size(), 1u);
 }
@@ -132,9 +134,9 @@ TEST(WriteSchedule, NothingWrittenLeavesNoGap) {
     ScheduleProbe probe;
     probe.somethingToWrite = false;
     probe.schedule.Request();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return probe.starts.size() == 1; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return probe.starts.size() == 1; }, 5000));
     const qint64 asked = probe.clock.elapsed();
     probe.schedule.Request();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return probe.starts.size() == 2; }, 2000));
-    EXPECT_LT(probe.starts[1] - asked, kGap - 100);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return probe.starts.size() == 2; }, 5000));
+    EXPECT_LT(probe.starts[1] - asked, kGap / 2);
 }
