@@ -14,6 +14,8 @@ void OemToAnsiText(std::string& text);
 // The exact inverse of OemToAnsiText on the same characters.
 void AnsiToOemText(std::string& text);
 
+// One code point as UTF-8, four bytes at most.
+void AppendUtf8(std::string& out, char32_t cp);
 std::string AnsiToUtf8(std::string_view ansi);
 // Characters that Windows-1251 cannot hold, and malformed UTF-8, become '?'.
 std::string Utf8ToAnsi(std::string_view utf8);

@@ -13,24 +13,6 @@ constexpr std::array<char, 3> kSeparators = {';', '\t', ','};
 // The separator is judged by this many lines; a header and a few teams say it.
 constexpr std::size_t kSampleLines = 50;
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 // UTF-16 after its byte order mark; an unpaired surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(std::string_view bytes, bool littleEndian) {
     std::string out;
@@ -50,7 +32,7 @@ std::string Utf16ToUtf8(std::string_view bytes, bool littleEndian) {
             }
         }
         if (cp >= 0xD800 && cp <= 0xDFFF) cp = 0xFFFD;
-        AppendUtf8(out, cp);
+        TransCodes::AppendUtf8(out, cp);
     }
     return out;
 }
