@@ -22,7 +22,7 @@ constexpr QSize kClientSize(320, 330);
 }  // namespace
 
 TFormGroups::TFormGroups(TVemoData& game, QWidget* parent)
-    : ProgramDialog(parent, kHelpTopic), FGame(TVemoData::CreateCopy(game)) {
+    : GameCopyDialog(game, parent, kHelpTopic) {
     setObjectName(QStringLiteral("FormGroups"));
     setWindowTitle(QStringLiteral("Группы"));
     FList = new ListEditor({QStringLiteral("№"), QStringLiteral("Название")}, {0.08, 0.92}, this);

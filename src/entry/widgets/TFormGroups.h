@@ -5,24 +5,16 @@
 // the registration.
 #pragma once
 
-#include "model/VemoData.h"
-#include "ui/platform/ProgramDialog.h"
-
-#include <memory>
+#include "entry/widgets/GameCopyDialog.h"
 
 class ListEditor;
 class QPushButton;
 
-class TFormGroups : public ProgramDialog {
+class TFormGroups : public GameCopyDialog {
     Q_OBJECT
 public:
     TFormGroups(TVemoData& game, QWidget* parent);
     ~TFormGroups() override;
-
-    bool Accepted() const { return FAccepted; }
-    // The working copy; the caller takes it after an accepted editor.
-    TVemoData& Game() const { return *FGame; }
-    std::unique_ptr<TVemoData> TakeGame() { return std::move(FGame); }
 
     // OK: accepted unless two groups have the same name.
     void accept() override;
@@ -36,8 +28,6 @@ private:
     void EnterValueEnter(const QString& text);
     void DelGroupButtonClick();
 
-    std::unique_ptr<TVemoData> FGame;
-    bool FAccepted = false;
     ListEditor* FList;
     QPushButton* DelGroupButton;
 };

@@ -114,7 +114,7 @@ std::optional<std::string> ReadTeamList(const QString& path) {
 }  // namespace
 
 TFormReg::TFormReg(TVemoData& game, QWidget* parent)
-    : ProgramDialog(parent, kHelpTopic), FGame(TVemoData::CreateCopy(game)),
+    : GameCopyDialog(game, parent, kHelpTopic),
       LumEnterValue(new TLumEnterValueDialog(this)) {
     setObjectName(QStringLiteral("FormReg"));
     setWindowTitle(QStringLiteral("Регистрация команд"));

@@ -10,10 +10,7 @@
 //         replace the game with form.TakeGame();
 #pragma once
 
-#include "model/VemoData.h"
-#include "ui/platform/ProgramDialog.h"
-
-#include <memory>
+#include "entry/widgets/GameCopyDialog.h"
 
 class ListEditor;
 class QCheckBox;
@@ -23,15 +20,11 @@ class QuestionCountBox;
 class TLumEnterValueDialog;
 struct RegistrationCheck;
 
-class TFormReg : public ProgramDialog {
+class TFormReg : public GameCopyDialog {
     Q_OBJECT
 public:
     TFormReg(TVemoData& game, QWidget* parent);
     ~TFormReg() override;
-
-    bool Accepted() const { return FAccepted; }
-    TVemoData& Game() const { return *FGame; }
-    std::unique_ptr<TVemoData> TakeGame() { return std::move(FGame); }
 
     // OK: the checks; the window closes when they all pass.
     void accept() override;
@@ -63,8 +56,6 @@ private:
     void ChangeTeamButtonClick();
     void ShowFault(const RegistrationCheck& check);
 
-    std::unique_ptr<TVemoData> FGame;
-    bool FAccepted = false;
     int FChosenGroup = 0;
     // The user has set EnterQQ since the last refresh showed the game's
     // count there; the refresh then leaves the number for OK to apply.

@@ -39,7 +39,7 @@ QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
 }  // namespace
 
 TFormTours::TFormTours(TVemoData& game, QWidget* parent)
-    : ProgramDialog(parent, kHelpTopic), FGame(TVemoData::CreateCopy(game)),
+    : GameCopyDialog(game, parent, kHelpTopic),
       LumEnterValue(new TLumEnterValueDialog(this)) {
     setObjectName(QStringLiteral("FormTours"));
     setWindowTitle(QStringLiteral("Туры"));

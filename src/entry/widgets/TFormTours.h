@@ -5,25 +5,18 @@
 // that copy when the editor was accepted.
 #pragma once
 
-#include "model/VemoData.h"
-#include "ui/platform/ProgramDialog.h"
-
-#include <memory>
+#include "entry/widgets/GameCopyDialog.h"
 
 class ListEditor;
 class QLineEdit;
 class QPushButton;
 class TLumEnterValueDialog;
 
-class TFormTours : public ProgramDialog {
+class TFormTours : public GameCopyDialog {
     Q_OBJECT
 public:
     TFormTours(TVemoData& game, QWidget* parent);
     ~TFormTours() override;
-
-    bool Accepted() const { return FAccepted; }
-    TVemoData& Game() const { return *FGame; }
-    std::unique_ptr<TVemoData> TakeGame() { return std::move(FGame); }
 
     // OK: accepted unless two tours have the same name.
     void accept() override;
@@ -49,8 +42,6 @@ private:
     // The tour of the current row (0-based), or -1 on the empty row.
     int CurrentTour() const;
 
-    std::unique_ptr<TVemoData> FGame;
-    bool FAccepted = false;
     ListEditor* FList;
     QLineEdit* OutQQ;
     QPushButton* ChangeTourButton;
