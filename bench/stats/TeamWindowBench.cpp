@@ -2,25 +2,14 @@
 // 5000 over 90: the place history built on a copy, the averages counted,
 // the boxes filled and the place graph drawn.
 #include "stats/widgets/TStatTeamForm.h"
-#include "support/GameBuilder.h"
+#include "StatsGame.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-std::unique_ptr<TVemoData> Game(int teams, int questions) {
-    std::mt19937 random(static_cast<unsigned>(teams * 1000 + questions));
-    RandomGameShape shape;
-    shape.teams = teams;
-    shape.tours = {questions};
-    auto game = MakeRandomGame(random, shape);
-    game->SetRatingPlusOne(true);
-    game->CountResult();
-    return game;
-}
-
 void TeamWindowOpening(benchmark::State& state) {
-    auto game = Game(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    auto game = StatsGame(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     for (auto _ : state) {
         TStatTeamForm form(*game, 0);
         form.show();

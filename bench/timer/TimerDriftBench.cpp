@@ -8,7 +8,6 @@
 #include "ui/TFormMain.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
@@ -69,12 +68,3 @@ void TimerDrift(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(TimerDrift)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
